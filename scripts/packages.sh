@@ -1,0 +1,20 @@
+# Debian packages the build, the program and the tests need; installs only what is missing.
+PACKAGES="cmake g++ make qt6-base-dev libqt6sql6-ibase libfbclient2 firebird3.0-server-core
+firebird3.0-utils libfreexl-dev fonts-liberation"
+
+install_missing() {
+  local missing=""
+  for p in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"
+  done
+  [ -z "$missing" ] && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $missing
+}
+
+build() {
+  cmake -S "$ROOT" -B "$ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake --build "$ROOT/build" -j"$(nproc)"
+}

@@ -1,0 +1,23 @@
+#include "TPrompterScriptat.h"
+
+TPrompterScriptat::TPrompterScriptat() : m_vechi(UI::SeteazaPrompter(this)) {}
+
+TPrompterScriptat::~TPrompterScriptat() { UI::SeteazaPrompter(m_vechi); }
+
+bool TPrompterScriptat::Confirma(const QString &text)
+{
+    Intrebari << text;
+    return Raspunsuri.isEmpty() ? false : Raspunsuri.dequeue();
+}
+
+QString TPrompterScriptat::FisierDeDeschis(const QString &, const QString &filtru)
+{
+    Filtre << filtru;
+    return Fisiere.isEmpty() ? QString() : Fisiere.dequeue();
+}
+
+QString TPrompterScriptat::FisierDeSalvat(const QString &, const QString &filtru, const QString &)
+{
+    Filtre << filtru;
+    return Fisiere.isEmpty() ? QString() : Fisiere.dequeue();
+}
