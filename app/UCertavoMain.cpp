@@ -1,0 +1,59 @@
+#include "UCertavoMain.h"
+#include "UCentreazaForm.h"
+#include "UPrompter.h"
+
+#include <QMenuBar>
+
+TCertavoMain *CertavoMain = nullptr;
+
+namespace {
+void InLucru() { UI::Mesaj(QStringLiteral("Functionalitate in lucru")); }
+} // namespace
+
+TCertavoMain::TCertavoMain(QWidget *owner) : QMainWindow(owner)
+{
+    setObjectName(QStringLiteral("CertavoMain"));
+    setWindowTitle(QStringLiteral("Certavo"));
+    resize(870, 640);
+
+    QMenuBar *bara = menuBar();
+    bara->setObjectName(QStringLiteral("MainMenu1"));
+    const auto comanda = [this](QMenu *meniu, const char *nume, const QString &text, void (TCertavoMain::*slot)()) {
+        QAction *a = meniu->addAction(text, this, slot);
+        a->setObjectName(QString::fromLatin1(nume));
+        return a;
+    };
+    QMenu *configurare = bara->addMenu(QStringLiteral("Configurare"));
+    configurare->setObjectName(QStringLiteral("Configurare1"));
+    Configurarediploma1 = comanda(configurare, "Configurarediploma1", QStringLiteral("Configurare diploma"),
+                                  &TCertavoMain::Configurarediploma1Click);
+    Configurarescoala1 = comanda(configurare, "Configurarescoala1", QStringLiteral("Configurare scoala"),
+                                 &TCertavoMain::Configurarescoala1Click);
+    configurare->addSeparator()->setObjectName(QStringLiteral("N3"));
+    Configurarenota1 = comanda(configurare, "Configurarenota1", QStringLiteral("Configurare nota"),
+                               &TCertavoMain::Configurarenota1Click);
+    Configurareimprimanta2 = comanda(configurare, "Configurareimprimanta2", QStringLiteral("Configurare imprimanta"),
+                                     &TCertavoMain::Configurareimprimanta2Click);
+    QMenu *preluare = bara->addMenu(QStringLiteral("Preluare date"));
+    preluare->setObjectName(QStringLiteral("Preluaredate1"));
+    ImportdinExcel1 = comanda(preluare, "ImportdinExcel1", QStringLiteral("Import din Excel"),
+                              &TCertavoMain::ImportdinExcel1Click);
+    QMenu *ajutor = bara->addMenu(QStringLiteral("Ajutor"));
+    ajutor->setObjectName(QStringLiteral("Help1"));
+    Desprenoi1 = comanda(ajutor, "Desprenoi1", QStringLiteral("Despre noi"), &TCertavoMain::Desprenoi1Click);
+
+    FormCreate();
+}
+
+void TCertavoMain::FormCreate()
+{
+    CentreazaSiRedimensioneazaForm(this);
+    setCentralWidget(new QWidget(this));
+}
+
+void TCertavoMain::Configurarediploma1Click() { InLucru(); }
+void TCertavoMain::Configurarescoala1Click() { InLucru(); }
+void TCertavoMain::Configurarenota1Click() { InLucru(); }
+void TCertavoMain::Configurareimprimanta2Click() { InLucru(); }
+void TCertavoMain::ImportdinExcel1Click() { InLucru(); }
+void TCertavoMain::Desprenoi1Click() { InLucru(); }

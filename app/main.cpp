@@ -1,0 +1,22 @@
+#include "UAplicatie.h"
+#include "UCertavoMain.h"
+#include "UEroare.h"
+#include "UPornire.h"
+
+int main(int argc, char **argv)
+{
+    TAplicatie app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Certavo"));
+    QApplication::setApplicationVersion(QStringLiteral(CERTAVO_VERSION));
+    try {
+        // Without its database the program has nothing to show: the error was shown, stop here.
+        if (!PornesteDatele())
+            return 1;
+        CertavoMain = new TCertavoMain;
+        CertavoMain->setAttribute(Qt::WA_DeleteOnClose);
+        CertavoMain->show();
+        return app.exec();
+    } catch (const EOprireProces &e) {
+        return e.Cod;
+    }
+}

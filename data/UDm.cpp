@@ -1,0 +1,482 @@
+#include "UDm.h"
+#include "UDirectorProgram.h"
+#include "UEroare.h"
+#include "UProfilDiploma.h"
+#include "UPrompter.h"
+#include "UTabele.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QSqlError>
+#include <QUuid>
+
+TDM *DM = nullptr;
+
+namespace {
+const QString kUtilizator = QStringLiteral("sysdba");
+const QString kParola = QStringLiteral("plovdamer");
+// A chain of inherited values longer than this is a cycle in the profile.
+const int kAdancimeMaxima = 32;
+} // namespace
+
+TDM::TDM(QObject *owner) : QObject(owner)
+{
+    m_numeConexiune = QStringLiteral("certavo-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    Db = QSqlDatabase::addDatabase(QStringLiteral("QIBASE"), m_numeConexiune);
+    Tr.Conecteaza(Db);
+    for (TQuery *q : {&Q1, &Q2, &Q3, &Q5, &Q6, &Q7, &Q8, &Q_GENERIC_LIST})
+        *q = TQuery(Db, &Tr);
+    // Like the database components: ending the transaction closes every open result set.
+    Tr.LaSfarsit([this] {
+        for (TQuery *q : {&Q1, &Q2, &Q3, &Q5, &Q6, &Q7, &Q8, &Q_GENERIC_LIST})
+            q->Close();
+    });
+    DM = this;
+}
+
+TDM::~TDM()
+{
+    Tr.Rollback();
+    for (TQuery *q : {&Q1, &Q2, &Q3, &Q5, &Q6, &Q7, &Q8, &Q_GENERIC_LIST})
+        *q = TQuery();
+    Db.close();
+    Db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(m_numeConexiune);
+    if (DM == this)
+        DM = nullptr;
+}
+
+void TDM::DataModuleCreate()
+{
+    const TClasaProfil *profil = ProfilInregistrat();
+    if (!profil)
+        throw EEroare(QStringLiteral("NU ai definit profilul diplomei"));
+    const QString nume = profil->NumeBazaDeDate();
+    const QString folder = DirectorProgram() + QStringLiteral("DB");
+    QDir().mkpath(folder);
+    m_fisier = folder + QLatin1Char('/') + nume + QStringLiteral(".FDB");
+    if (!QFileInfo::exists(m_fisier)) {
+        const QString blank = DirectorProgram() + QStringLiteral("BLANK.FDB");
+        if (!QFileInfo::exists(blank)) {
+            UI::Avertizare(QStringLiteral("Nu exista baza de date curenta si nu gasesc baza de date \"BLANK\" pentru "
+                                          "initializare.\nDB Curent:%1\r\nDB Blank:%2")
+                               .arg(QDir::toNativeSeparators(m_fisier), QDir::toNativeSeparators(blank)));
+            throw EOprireProces(1);
+        }
+        // Copied under another name and renamed, so an interrupted copy never leaves
+        // a half database where the program would open it next time.
+        const QString temp = m_fisier + QStringLiteral(".tmp");
+        QFile::remove(temp);
+        if (!QFile::copy(blank, temp) || !QFile::rename(temp, m_fisier)) {
+            QFile::remove(temp);
+            throw EEroare(QStringLiteral("Nu pot crea baza de date \"%1\" din \"%2\".")
+                              .arg(QDir::toNativeSeparators(m_fisier), QDir::toNativeSeparators(blank)));
+        }
+        QFile::setPermissions(m_fisier, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup);
+    }
+    DeschideBaza();
+    ActualizeazaVersiune();
+    SincronizeazaTabele();
+    PregatesteTabele();
+    CompleteazaTipuriDeDate();
+    SincronizeazaProfil();
+}
+
+void TDM::DeschideBaza()
+{
+    Db.setDatabaseName(m_fisier);
+    Db.setUserName(kUtilizator);
+    Db.setPassword(kParola);
+    // The database is UTF8, so no typed letter is lost on the way.
+    Db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
+    if (!Db.open())
+        throw EEroare(QStringLiteral("Nu pot deschide baza de date \"%1\":\n%2")
+                          .arg(QDir::toNativeSeparators(m_fisier), Db.lastError().text()));
+}
+
+void TDM::ActualizeazaVersiune()
+{
+    int v = 1;
+    {
+        TCitire citire(Tr);
+        Q1.SQL(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB"));
+        Q1.Open();
+        // No row or no value: the base schema.
+        v = Q1.Intreg(QStringLiteral("VERSIUNE"), 1);
+        Q1.Close();
+    }
+    if (v < 2) {
+        TScriere scriere(Tr);
+        DDL(Q1, QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)"));
+        Q1.SQL(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=2"));
+        Q1.ExecSQL();
+        scriere.Commit();
+    }
+    if (v < 3) {
+        TScriere scriere(Tr);
+        DDL(Q1, QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER"));
+        Q1.SQL(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=3"));
+        Q1.ExecSQL();
+        scriere.Commit();
+    }
+}
+
+void TDM::DDL(TQuery &q, const QString &sql)
+{
+    q.SQL(sql);
+    q.ExecSQL();
+    ++m_ddl;
+}
+
+void TDM::SincronizeazaTabele()
+{
+    const TClasaTabele *clasa = TabeleInregistrate();
+    if (!clasa)
+        throw EEroare(QStringLiteral("Nu ai inclus nici o \"lista tabel\""));
+    const std::unique_ptr<TListaLiniiTabel> lista = clasa->Create();
+    TScriere scriere(Tr);
+    for (const TLinieTabel &l : lista->Linii) {
+        Q1.SQL(QStringLiteral("select    * from    TABELE where    (NUME_TABEL = :NUME_TABEL)"));
+        Q1.Param(QStringLiteral("NUME_TABEL"), l.NumeTabel);
+        Q1.Open();
+        const bool exista = !Q1.Eof();
+        Q1.Close();
+        Q1.SQL(exista ? QStringLiteral("update    TABELE set    NUME_TABEL = :NUME_TABEL, EXP_DENUMIRE = :EXP_DENUMIRE "
+                                       "where    (NUME_TABEL = :NUME_TABEL)")
+                      : QStringLiteral("insert into    TABELE    (NUME_TABEL, EXP_DENUMIRE) values    (:NUME_TABEL, "
+                                       ":EXP_DENUMIRE)"));
+        Q1.Param(QStringLiteral("NUME_TABEL"), l.NumeTabel);
+        Q1.Param(QStringLiteral("EXP_DENUMIRE"), l.ExpDenumire);
+        Q1.ExecSQL();
+    }
+    scriere.Commit();
+}
+
+bool TDM::Exista(const QString &sql, const QString &param, const QString &valoare, const QString &param2,
+                 const QString &valoare2)
+{
+    Q2.SQL(sql);
+    Q2.Param(param, valoare);
+    if (!param2.isEmpty())
+        Q2.Param(param2, valoare2);
+    Q2.Open();
+    const bool rez = !Q2.Eof();
+    Q2.Close();
+    return rez;
+}
+
+void TDM::CreeazaTabel(const QString &t)
+{
+    if (!Exista(QStringLiteral("select    RDB$RELATION_NAME from    RDB$RELATIONS where    RDB$RELATION_NAME = "
+                               ":RDB$RELATION_NAME"),
+                QStringLiteral("RDB$RELATION_NAME"), t))
+        DDL(Q2, QStringLiteral("create table ") + t + QStringLiteral("(") + QStringLiteral("    ID_") + t
+                    + QStringLiteral(" INTEGER NOT NULL ") + QStringLiteral(");"));
+}
+
+void TDM::AdaugaCheiePrimara(const QString &t)
+{
+    if (!Exista(QStringLiteral("select    RDB$CONSTRAINT_NAME from    RDB$RELATION_CONSTRAINTS where    "
+                               "RDB$CONSTRAINT_NAME = :RDB$CONSTRAINT_NAME"),
+                QStringLiteral("RDB$CONSTRAINT_NAME"), QStringLiteral("PK_") + t))
+        DDL(Q2, QStringLiteral("ALTER TABLE %1 ADD CONSTRAINT PK_%1 PRIMARY KEY (ID_%1);").arg(t));
+}
+
+void TDM::CreeazaGenerator(const QString &t)
+{
+    if (!Exista(QStringLiteral("select    RDB$GENERATOR_NAME from    RDB$GENERATORS where    RDB$GENERATOR_NAME = "
+                               ":RDB$GENERATOR_NAME"),
+                QStringLiteral("RDB$GENERATOR_NAME"), QStringLiteral("G_ID_") + t)) {
+        DDL(Q2, QStringLiteral("CREATE GENERATOR G_ID_") + t + QStringLiteral(";"));
+        DDL(Q2, QStringLiteral("SET GENERATOR G_ID_") + t + QStringLiteral(" TO 0;"));
+    }
+}
+
+void TDM::AdaugaColoaneLegatura(const QString &t)
+{
+    const QString sql = QStringLiteral("SELECT * FROM RDB$RELATION_FIELDS WHERE (RDB$RELATION_NAME=:TAB) AND "
+                                       "(RDB$FIELD_NAME=:FLD)");
+    for (const QString &prefix : {QStringLiteral("ID_"), QStringLiteral("IDF_")}) {
+        if (!Exista(sql, QStringLiteral("TAB"), QStringLiteral("DATE"), QStringLiteral("FLD"), prefix + t))
+            DDL(Q3, QStringLiteral("ALTER TABLE \"DATE\" ADD ") + prefix + t + QStringLiteral(" INTEGER"));
+    }
+}
+
+void TDM::AdaugaCheiStraine(const QString &t)
+{
+    const QString sql = QStringLiteral("select    RDB$CONSTRAINT_NAME from    RDB$RELATION_CONSTRAINTS where    "
+                                       "RDB$CONSTRAINT_NAME = :RDB$CONSTRAINT_NAME");
+    const QString fk[] = {
+        QStringLiteral("alter table \"DATE\" add constraint FK_%:1s_1 foreign key (ID_%:1s) references %:1s(ID_%:1s) on "
+                       "delete CASCADE"),
+        QStringLiteral("alter table \"DATE\" add constraint FK_%:1s_2 foreign key (IDF_%:1s) references %:1s(ID_%:1s) on "
+                       "delete CASCADE"),
+    };
+    for (int i = 0; i < 2; ++i) {
+        if (!Exista(sql, QStringLiteral("RDB$CONSTRAINT_NAME"), QStringLiteral("FK_%1_%2").arg(t).arg(i + 1))) {
+            QString ddl = fk[i];
+            DDL(Q2, ddl.replace(QStringLiteral("%:1s"), t));
+        }
+    }
+}
+
+void TDM::PregatesteTabele()
+{
+    QStringList tabele;
+    {
+        TScriere scriere(Tr);
+        Q1.SQL(QStringLiteral("select NUME_TABEL from TABELE"));
+        for (Q1.Open(); !Q1.Eof(); Q1.Next())
+            tabele << Q1.Text(QStringLiteral("NUME_TABEL")).trimmed();
+        Q1.Close();
+        scriere.Commit();
+    }
+    using Pas = void (TDM::*)(const QString &);
+    const Pas pasi[] = {&TDM::CreeazaTabel, &TDM::AdaugaCheiePrimara, &TDM::CreeazaGenerator,
+                        &TDM::AdaugaColoaneLegatura, &TDM::AdaugaCheiStraine};
+    for (const QString &t : tabele) {
+        for (Pas pas : pasi) {
+            TScriere scriere(Tr);
+            (this->*pas)(t);
+            scriere.Commit();
+        }
+    }
+}
+
+void TDM::CompleteazaTipuriDeDate()
+{
+    TScriere scriere(Tr);
+    for (const char *tip : {"TEXT", "CF", "SIRUES", "CNP", "NOTA", "CALIFICATIV", "NOTA sau CALIFICATIV"}) {
+        Q1.SQL(QStringLiteral("select * from TIPURI_DE_DATE where TIP_DE_DATE = :TIP_DE_DATE"));
+        Q1.Param(QStringLiteral("TIP_DE_DATE"), QString::fromLatin1(tip));
+        Q1.Open();
+        const bool exista = !Q1.Eof();
+        Q1.Close();
+        if (!exista) {
+            Q1.SQL(QStringLiteral("insert into TIPURI_DE_DATE (TIP_DE_DATE) values (:TIP_DE_DATE)"));
+            Q1.Param(QStringLiteral("TIP_DE_DATE"), QString::fromLatin1(tip));
+            Q1.ExecSQL();
+        }
+    }
+    scriere.Commit();
+}
+
+void TDM::SincronizeazaProfil()
+{
+    const TClasaProfil *clasa = ProfilInregistrat();
+    if (!clasa)
+        throw EEroare(QStringLiteral("Nu ai inclus nici o \"lista profil\""));
+    // Loaded before anything is written: a bad profile file leaves the table as it was.
+    const std::unique_ptr<TListaLiniiProfilDiploma> profil = clasa->Create();
+    TScriere scriere(Tr);
+    QSet<QString> chei;
+    const auto cheie = [](const QString &f, const QString &p, const QString &c) {
+        return f + QChar(1) + p + QChar(1) + c;
+    };
+    for (const TLinieProfilDiploma &l : profil->Linii) {
+        chei.insert(cheie(l.CodFormular, l.CodPagina, l.CodCamp));
+        Q1.SQL(QStringLiteral("select    * from    PROFIL_DIPLOMA where    (COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA "
+                              "= :COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
+        Q1.Param(QStringLiteral("COD_FORMULAR"), l.CodFormular);
+        Q1.Param(QStringLiteral("COD_PAGINA"), l.CodPagina);
+        Q1.Param(QStringLiteral("COD_CAMP"), l.CodCamp);
+        Q1.Open();
+        const bool exista = !Q1.Eof();
+        Q1.Close();
+        Q1.SQL(exista
+                   ? QStringLiteral("update    PROFIL_DIPLOMA set    SIMILAR_CU = :SIMILAR_CU, ETICHETA_EDITOR = "
+                                    ":ETICHETA_EDITOR,    FORMULA = :FORMULA, VIZIBIL = :VIZIBIL, TIP_DE_DATE = "
+                                    ":TIP_DE_DATE,    ASOCIAT_CU = :ASOCIAT_CU, GRUP = :GRUP, "
+                                    "LATIME_SUGERATA=:LATIME_SUGERATA, COD_LINIE=:COD_LINIE, ORDINE=:ORDINE where    "
+                                    "(COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = :COD_PAGINA) and (COD_CAMP = "
+                                    ":COD_CAMP)")
+                   : QStringLiteral("insert into    PROFIL_DIPLOMA    (COD_FORMULAR, COD_PAGINA, COD_CAMP, SIMILAR_CU, "
+                                    "ONOREZ_SIMILAR,    ETICHETA_EDITOR, FORMULA, VIZIBIL, TIP_DE_DATE, ASOCIAT_CU, GRUP, "
+                                    "LATIME_SUGERATA, COD_LINIE, ORDINE) values    (:COD_FORMULAR, :COD_PAGINA, "
+                                    ":COD_CAMP, :SIMILAR_CU, 'DA',    :ETICHETA_EDITOR, :FORMULA, :VIZIBIL, :TIP_DE_DATE, "
+                                    ":ASOCIAT_CU, :GRUP, :LATIME_SUGERATA, :COD_LINIE, :ORDINE)"));
+        Q1.Param(QStringLiteral("COD_FORMULAR"), l.CodFormular);
+        Q1.Param(QStringLiteral("COD_PAGINA"), l.CodPagina);
+        Q1.Param(QStringLiteral("COD_CAMP"), l.CodCamp);
+        Q1.Param(QStringLiteral("SIMILAR_CU"), l.SimilarCu);
+        Q1.Param(QStringLiteral("ETICHETA_EDITOR"), l.EtichetaEditor);
+        Q1.Param(QStringLiteral("FORMULA"), l.Formula);
+        Q1.Param(QStringLiteral("VIZIBIL"), l.Vizibil);
+        Q1.Param(QStringLiteral("TIP_DE_DATE"), l.TipDeDate);
+        Q1.Param(QStringLiteral("ASOCIAT_CU"), l.AsociatCu);
+        Q1.Param(QStringLiteral("GRUP"), l.Grup);
+        Q1.Param(QStringLiteral("LATIME_SUGERATA"), l.LatimeSugerata);
+        Q1.Param(QStringLiteral("COD_LINIE"), l.CodLinie);
+        Q1.Param(QStringLiteral("ORDINE"), l.Ordine);
+        Q1.ExecSQL();
+    }
+    // Rows of fields the profile no longer has go away (and only those).
+    struct TCheie
+    {
+        QString f, p, c;
+    };
+    QList<TCheie> deSters;
+    Q1.SQL(QStringLiteral("select COD_FORMULAR, COD_PAGINA, COD_CAMP from PROFIL_DIPLOMA"));
+    for (Q1.Open(); !Q1.Eof(); Q1.Next()) {
+        TCheie k{Q1.Text(QStringLiteral("COD_FORMULAR")), Q1.Text(QStringLiteral("COD_PAGINA")),
+                 Q1.Text(QStringLiteral("COD_CAMP"))};
+        if (!chei.contains(cheie(k.f, k.p, k.c)))
+            deSters << k;
+    }
+    Q1.Close();
+    for (const TCheie &k : deSters) {
+        Q2.SQL(QStringLiteral("delete from PROFIL_DIPLOMA where (COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = "
+                              ":COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
+        Q2.Param(QStringLiteral("COD_FORMULAR"), k.f);
+        Q2.Param(QStringLiteral("COD_PAGINA"), k.p);
+        Q2.Param(QStringLiteral("COD_CAMP"), k.c);
+        Q2.ExecSQL();
+    }
+    scriere.Commit();
+}
+
+QString TDM::ParseExp(const QString &expresie, int idElev, int idInregistrare)
+{
+    if (!Tr.Active())
+        throw EEroare(QStringLiteral("Tranzactia trebuie sa fie activa in momentul apelarii procedurii ParseExp"));
+    QString rez, cod;
+    bool inauntru = false;
+    for (const QChar c : expresie) {
+        if (!inauntru) {
+            if (c == QLatin1Char('{')) {
+                inauntru = true;
+                cod.clear();
+            } else {
+                rez += c;
+            }
+        } else if (c == QLatin1Char('}')) {
+            QString f, p, k;
+            DescompuneCod(cod, f, p, k);
+            rez += CitesteValoare(f, p, k, idElev, idInregistrare);
+            inauntru = false;
+        } else {
+            cod += c;
+        }
+    }
+    return rez;
+}
+
+QString TDM::CitesteValoare(const QString &formular, const QString &pagina, const QString &camp, int idElev,
+                            int idInregistrare)
+{
+    return CitesteValoare(formular, pagina, camp, idElev, idInregistrare, 0);
+}
+
+QString TDM::CitesteValoare(const QString &formular, const QString &pagina, const QString &camp, int idElev,
+                            int idInregistrare, int adancime)
+{
+    // A SIMILAR_CU cycle would recurse for ever: past the limit the value is empty.
+    if (adancime > kAdancimeMaxima)
+        return {};
+    TCitire citire(Tr);
+    Q1.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND (COD_PAGINA=:COD_PAGINA) "
+                          "AND (COD_CAMP=:COD_CAMP)"));
+    Q1.Param(QStringLiteral("COD_FORMULAR"), formular);
+    Q1.Param(QStringLiteral("COD_PAGINA"), pagina);
+    Q1.Param(QStringLiteral("COD_CAMP"), camp);
+    Q1.Open();
+    if (Q1.Eof()) {
+        Q1.Close();
+        return {};
+    }
+    const QString os = Q1.Text(QStringLiteral("ONOREZ_SIMILAR"));
+    const QString sim = Q1.Text(QStringLiteral("SIMILAR_CU"));
+    const QString t = Q1.Text(QStringLiteral("ASOCIAT_CU"));
+    Q1.Close();
+
+    const auto randElev = [&]() -> TQuery & {
+        Q2.SQL(QStringLiteral("SELECT * FROM \"DATE\" WHERE (COD_FORMULAR=:COD_FORMULAR) AND (COD_PAGINA=:COD_PAGINA) AND "
+                              "(COD_CAMP=:COD_CAMP) AND (ID_ELEVI=:ID)"));
+        Q2.Param(QStringLiteral("COD_FORMULAR"), formular);
+        Q2.Param(QStringLiteral("COD_PAGINA"), pagina);
+        Q2.Param(QStringLiteral("COD_CAMP"), camp);
+        Q2.Param(QStringLiteral("ID"), idElev);
+        Q2.Open();
+        return Q2;
+    };
+    const auto valoareInregistrare = [&](int id) {
+        Q3.SQL(QStringLiteral("SELECT * FROM \"DATE\" WHERE (COD_FORMULAR=:COD_FORMULAR) AND (COD_PAGINA=:COD_PAGINA) AND "
+                              "(COD_CAMP=:COD_CAMP) AND (ID_")
+               + t + QStringLiteral("=:ID)"));
+        Q3.Param(QStringLiteral("COD_FORMULAR"), formular);
+        Q3.Param(QStringLiteral("COD_PAGINA"), pagina);
+        Q3.Param(QStringLiteral("COD_CAMP"), camp);
+        Q3.Param(QStringLiteral("ID"), id);
+        Q3.Open();
+        const QString v = Q3.Text(QStringLiteral("VALOARE_TEXT"));
+        Q3.Close();
+        return v;
+    };
+    // The record the student's link row names, or -1 when there is none.
+    const auto inregistrareLegata = [&]() {
+        TQuery &q = randElev();
+        const QVariant id = q.Eof() ? QVariant() : q.Camp(QStringLiteral("IDF_") + t);
+        q.Close();
+        return id.isNull() ? -1 : id.toInt();
+    };
+    const auto valoareElev = [&]() {
+        TQuery &q = randElev();
+        const QString v = q.Text(QStringLiteral("VALOARE_TEXT"));
+        q.Close();
+        return v;
+    };
+    const bool elevi = t == QLatin1String("ELEVI");
+
+    const QString osMare = os.toUpper();
+    if (osMare == QLatin1String("NU") || osMare.isEmpty() || sim.trimmed().isEmpty()) {
+        if (elevi)
+            return valoareElev();
+        const int r = idElev == -1 ? idInregistrare : inregistrareLegata();
+        return r == -1 ? QString() : valoareInregistrare(r);
+    }
+
+    QString rez;
+    int r;
+    if (os == QLatin1String("OPTIONAL")) {
+        if (elevi) {
+            r = -1;
+            rez = valoareElev();
+        } else {
+            r = -2;
+            const int legat = inregistrareLegata();
+            if (legat != -1) {
+                r = legat;
+                rez = valoareInregistrare(r);
+            }
+        }
+    } else {
+        r = idInregistrare;
+    }
+    if ((!rez.isEmpty() || r == -2) && os != QLatin1String("DA"))
+        return rez;
+    QString f2, p2, c2;
+    DescompuneCod(sim, f2, p2, c2);
+    return CitesteValoare(f2, p2, c2, idElev, r, adancime + 1);
+}
+
+void TDM::DescompuneCod(const QString &cod, QString &formular, QString &pagina, QString &camp)
+{
+    const QStringList parti = cod.split(QLatin1Char('.'));
+    formular = parti.value(0);
+    pagina = parti.value(1);
+    camp = parti.value(2);
+}
+
+QString TDM::SeparaCuvinte(const QString &text)
+{
+    QString rez;
+    rez.reserve(text.size() * 2);
+    for (const QChar c : text) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            rez += QLatin1Char(' ');
+        rez += c;
+    }
+    return rez;
+}

@@ -1,0 +1,62 @@
+#pragma once
+#include "UQuery.h"
+#include "UTranzactie.h"
+
+#include <QObject>
+#include <QSqlDatabase>
+
+// The data module: the program's one connection, its one transaction and the shared queries.
+class TDM : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TDM(QObject *owner = nullptr);
+    ~TDM() override;
+
+    // Finds or creates the database file, opens it and brings it up to date.
+    void DataModuleCreate();
+
+    void ActualizeazaVersiune();
+    void SincronizeazaTabele();
+    void PregatesteTabele();
+    void CompleteazaTipuriDeDate();
+    void SincronizeazaProfil();
+
+    // The value of one field for a student (IdElev) or a record (IdInregistrare); -1 for none.
+    QString CitesteValoare(const QString &formular, const QString &pagina, const QString &camp, int idElev,
+                           int idInregistrare);
+    // Replaces every {FORMULAR.PAG.CAMP} by the field's value; a transaction must be active.
+    QString ParseExp(const QString &expresie, int idElev, int idInregistrare);
+
+    static void DescompuneCod(const QString &cod, QString &formular, QString &pagina, QString &camp);
+    static QString SeparaCuvinte(const QString &text);
+
+    static const int VersiuneCurenta = 3;
+
+    QString FisierBazaDeDate() const { return m_fisier; }
+    int NumarComenziDDL() const { return m_ddl; }   // statements that changed the schema in this run
+
+    QSqlDatabase Db;
+    TTranzactie Tr;
+    TQuery Q1, Q2, Q3, Q5, Q6, Q7, Q8, Q_GENERIC_LIST;
+
+private:
+    void DeschideBaza();
+    bool Exista(const QString &sql, const QString &param, const QString &valoare,
+                const QString &param2 = {}, const QString &valoare2 = {});
+    void DDL(TQuery &q, const QString &sql);
+    void CreeazaTabel(const QString &t);
+    void AdaugaCheiePrimara(const QString &t);
+    void CreeazaGenerator(const QString &t);
+    void AdaugaColoaneLegatura(const QString &t);
+    void AdaugaCheiStraine(const QString &t);
+    QString CitesteValoare(const QString &formular, const QString &pagina, const QString &camp, int idElev,
+                           int idInregistrare, int adancime);
+
+    QString m_numeConexiune;
+    QString m_fisier;
+    int m_ddl = 0;
+};
+
+// The one data module of the program; set while it exists.
+extern TDM *DM;
