@@ -274,8 +274,8 @@ void TGenericSplashForm::FormCreate()
     }
 
     QRegion regiune;
-    const QList<QRect> dreptunghiuri = RegiuneDinAlfa(png);
-    regiune.setRects(dreptunghiuri.constData(), int(dreptunghiuri.size()));
+    for (const QRect &r : RegiuneDinAlfa(png))
+        regiune += r;
     if (m_stratificat) {
         // The panels stay inside the composed window, so they must stay in its shape.
         for (qsizetype i = 0; i < m_suporturi.size(); ++i)
