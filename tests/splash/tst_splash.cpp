@@ -142,6 +142,19 @@ private Q_SLOTS:
         QCOMPARE(s.Tag, 4);
     }
 
+    void fereastraDeBaza()
+    {
+        TDirectorTest dir(Containere);
+        TGenericSplashForm f;
+        QCOMPARE(f.Image1->IndicativER(), QStringLiteral("GenericSplashForm.re:login"));
+        QCOMPARE(f.size(), PozaDin("GenericSplashForm.re:login").size());
+        QCOMPARE(f.HidePanel_VerBox->geometry(), QRect(16, 280, 289, 25));
+        QCOMPARE(f.RzLabel1->text(), QStringLiteral("Ver " CERTAVO_VERSION));
+        Apoi([&] { f.SetModalResult(7); });
+        QCOMPARE(f.ShowModal(), 7);
+        QVERIFY(!f.isVisible());
+    }
+
     void splashInchisDeUtilizator()
     {
         TDirectorTest dir(Containere);
