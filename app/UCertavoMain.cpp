@@ -1,4 +1,5 @@
 #include "UCertavoMain.h"
+#include "UAboutSplash.h"
 #include "UCentreazaForm.h"
 #include "UPrompter.h"
 
@@ -56,4 +57,4 @@ void TCertavoMain::Configurarescoala1Click() { InLucru(); }
 void TCertavoMain::Configurarenota1Click() { InLucru(); }
 void TCertavoMain::Configurareimprimanta2Click() { InLucru(); }
 void TCertavoMain::ImportdinExcel1Click() { InLucru(); }
-void TCertavoMain::Desprenoi1Click() { InLucru(); }
+void TCertavoMain::Desprenoi1Click() { ArataDespre(this); }

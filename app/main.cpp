@@ -2,12 +2,14 @@
 #include "UCertavoMain.h"
 #include "UEroare.h"
 #include "UPornire.h"
+#include "USplashZEZ.h"
 
 int main(int argc, char **argv)
 {
     TAplicatie app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Certavo"));
     QApplication::setApplicationVersion(QStringLiteral(CERTAVO_VERSION));
+    ArataSplashPornire();
     try {
         // Without its database the program has nothing to show: the error was shown, stop here.
         if (!PornesteDatele())
