@@ -41,6 +41,7 @@ TDM::~TDM()
     Tr.Rollback();
     for (TQuery *q : {&Q1, &Q2, &Q3, &Q5, &Q6, &Q7, &Q8, &Q_GENERIC_LIST})
         *q = TQuery();
+    Tr.Conecteaza(QSqlDatabase());
     Db.close();
     Db = QSqlDatabase();
     QSqlDatabase::removeDatabase(m_numeConexiune);
@@ -110,16 +111,26 @@ void TDM::ActualizeazaVersiune()
     if (v < 2) {
         TScriere scriere(Tr);
         DDL(Q1, QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)"));
-        Q1.SQL(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=2"));
-        Q1.ExecSQL();
+        ScrieVersiunea(2);
         scriere.Commit();
     }
     if (v < 3) {
         TScriere scriere(Tr);
         DDL(Q1, QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER"));
-        Q1.SQL(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=3"));
-        Q1.ExecSQL();
+        ScrieVersiunea(3);
         scriere.Commit();
+    }
+}
+
+void TDM::ScrieVersiunea(int v)
+{
+    Q1.SQL(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE=%1").arg(v));
+    Q1.ExecSQL();
+    // A table without its row would be upgraded again at the next start, and the
+    // columns added twice: the row is put back.
+    if (Q1.RanduriAfectate() == 0) {
+        Q1.SQL(QStringLiteral("INSERT INTO CONFID_DB (VERSIUNE) VALUES (%1)").arg(v));
+        Q1.ExecSQL();
     }
 }
 

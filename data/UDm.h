@@ -42,6 +42,7 @@ public:
 
 private:
     void DeschideBaza();
+    void ScrieVersiunea(int v);
     bool Exista(const QString &sql, const QString &param, const QString &valoare,
                 const QString &param2 = {}, const QString &valoare2 = {});
     void DDL(TQuery &q, const QString &sql);

@@ -122,6 +122,8 @@ QVariant TQuery::Camp(const QString &nume) const
     return m_curent->q.value(i);
 }
 
+QVariant TQuery::Camp(int coloana) const { return m_eof ? QVariant() : m_curent->q.value(coloana); }
+
 QString TQuery::Text(const QString &nume) const
 {
     const QVariant v = Camp(nume);

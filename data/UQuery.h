@@ -32,6 +32,7 @@ public:
     int RanduriAfectate() const;
 
     QVariant Camp(const QString &nume) const;
+    QVariant Camp(int coloana) const;
     QString Text(const QString &nume) const;     // null reads as empty
     int Intreg(const QString &nume, int implicit = 0) const;
     bool EsteNul(const QString &nume) const { return Camp(nume).isNull(); }
