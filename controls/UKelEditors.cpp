@@ -43,7 +43,8 @@ QColor TKelColorVariation::Color() const
 {
     static const int delte[][3] = {{0, 0, 0},     {-20, -20, 0}, {-20, 0, -20}, {0, -20, -20}, {-10, -10, 0},
                                    {-10, 0, -10}, {0, -10, -10}, {20, 20, 20},  {10, 10, 10}};
-    const QColor baza = BaseColor();
+    // Painting is 8 bits a channel; so is the colour compared with what was painted.
+    const QColor baza = QColor::fromRgba(BaseColor().rgba());
     if (m_variation == cvNoVariation)
         return baza;
     const int *d = delte[m_variation];
@@ -575,9 +576,10 @@ void TKelCustomTextEdit::keyPressEvent(QKeyEvent *e)
     if (tratata)
         return;
 
-    // Printable characters are typed whatever the modifiers (Shift for capitals, AltGr).
+    // Printable characters are typed with Shift (capitals) or AltGr (Ctrl+Alt), never with Ctrl alone.
     QString tastat;
-    for (QChar c : e->text())
+    const bool altGr = ctrl && (e->modifiers() & Qt::AltModifier);
+    for (QChar c : (ctrl && !altGr) ? QString() : e->text())
         if (c.unicode() > 31 && c.unicode() != 127)
             tastat += c;
     if (!tastat.isEmpty()) {
