@@ -56,6 +56,7 @@ private Q_SLOTS:
     void thousandsTicks_data();
     void thousandsTicks();
     void hoverUntilCursorLeaves();
+    void screenshot();
 
 private:
     std::unique_ptr<QWidget> m_gazda;
@@ -334,6 +335,27 @@ void TTestKelNumEdit::hoverUntilCursorLeaves()
     QCursor::setPos(m_gazda->mapToGlobal(QPoint(10, 300)));
     QTRY_COMPARE_WITH_TIMEOUT(m_n->State(), int(TKelFieldBasedControl::stCold), 1000);
     QCOMPARE(m_n->grab().toImage().pixelColor(20, 12), m_n->Repository()->Cold()->BkColor()->Color());
+}
+
+void TTestKelNumEdit::screenshot()
+{
+    m_gazda->resize(340, 130);
+    const QStringList texte{"1234567,89", "-1000", "9,5"};
+    for (int i = 0; i < texte.size(); ++i) {
+        auto *n = new TKelNumEdit(m_gazda.get());
+        n->setGeometry(10, 40 + i * 28, 150, 24);
+        n->show();
+        n->SetText(texte[i]);
+    }
+    m_n->setGeometry(10, 10, 150, 24);
+    m_n->SetText("-12345,5");
+    QTest::mouseClick(m_n, Qt::LeftButton);
+    QTRY_VERIFY(m_n->hasFocus());
+    QTest::keyClick(m_n, Qt::Key_End);
+    QTest::keyClick(m_n, Qt::Key_Left, Qt::ShiftModifier);
+    const QString fisier = QDir::temp().filePath("certavo_kelnumedit.png");
+    QVERIFY(m_gazda->grab().save(fisier));
+    QVERIFY(QFileInfo(fisier).size() > 0);
 }
 
 QTEST_MAIN(TTestKelNumEdit)
