@@ -1,4 +1,5 @@
 #include "UAboutSplash.h"
+#include "UButonComanda.h"
 
 #include "UErImage.h"
 
@@ -19,14 +20,8 @@ TAboutSplash::TAboutSplash(QWidget *parent) : TGenericSplashForm(parent, TDoarPr
     HidePanel_Button->setGeometry(216, 528, 81, 33);
     HidePanel_Button->setFrameShape(QFrame::NoFrame);
 
-    RzBitBtn1 = new QPushButton(QStringLiteral("Ok"), HidePanel_Button);
-    RzBitBtn1->setObjectName(QStringLiteral("RzBitBtn1"));
+    RzBitBtn1 = ButonComanda(QStringLiteral("RzBitBtn1"), QStringLiteral("Ok"), HidePanel_Button);
     RzBitBtn1->setGeometry(4, 4, 73, 25);
-    // The program's command-button colours: face, hot track, highlight.
-    RzBitBtn1->setStyleSheet(QStringLiteral(
-        "QPushButton { background-color: rgb(244,244,240); border: 1px solid rgb(106,141,244); border-radius: 3px; }"
-        "QPushButton:hover { background-color: rgb(255,199,60); }"
-        "QPushButton:pressed { background-color: rgb(106,141,244); color: white; }"));
     connect(RzBitBtn1, &QPushButton::clicked, this, &TAboutSplash::RzBitBtn1Click);
 
     FormCreate();

@@ -9,6 +9,3 @@ public:
     TAplicatie(int &argc, char **argv);
     bool notify(QObject *receiver, QEvent *event) override;
 };
-
-// Shows the error that an operation raised, whatever its kind.
-void ArataEroarea(const std::exception_ptr &eroare);

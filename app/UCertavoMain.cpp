@@ -1,6 +1,7 @@
 #include "UCertavoMain.h"
 #include "UAboutSplash.h"
 #include "UCentreazaForm.h"
+#include "UConfigurareDiploma.h"
 #include "UPrompter.h"
 
 #include <QMenuBar>
@@ -52,7 +53,11 @@ void TCertavoMain::FormCreate()
     setCentralWidget(new QWidget(this));
 }
 
-void TCertavoMain::Configurarediploma1Click() { InLucru(); }
+void TCertavoMain::Configurarediploma1Click()
+{
+    TConfigurareDiploma dlg(this);
+    UI::Modal(&dlg);
+}
 void TCertavoMain::Configurarescoala1Click() { InLucru(); }
 void TCertavoMain::Configurarenota1Click() { InLucru(); }
 void TCertavoMain::Configurareimprimanta2Click() { InLucru(); }

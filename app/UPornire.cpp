@@ -1,5 +1,7 @@
 #include "UPornire.h"
-#include "UAplicatie.h"
+#include "UAfisareErori.h"
+
+#include <QApplication>
 #include "UDm.h"
 #include "UEroare.h"
 #include "UProfilDiploma.h"

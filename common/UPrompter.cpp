@@ -1,6 +1,7 @@
 #include "UPrompter.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -41,6 +42,7 @@ public:
     {
         return QFileDialog::getSaveFileName(Parinte(), titlu, sugestie, filtru);
     }
+    int Modal(QDialog *dialog) override { return dialog->exec(); }
 };
 
 TPrompter *Implicit()
@@ -67,6 +69,8 @@ void Avertizare(const QString &text) { Curent()->Avertizare(text); }
 void Eroare(const QString &text) { Curent()->Eroare(text); }
 bool Confirma(const QString &text) { return Curent()->Confirma(text); }
 QString FisierDeDeschis(const QString &titlu, const QString &filtru) { return Curent()->FisierDeDeschis(titlu, filtru); }
+int Modal(QDialog *dialog) { return Curent()->Modal(dialog); }
+
 QString FisierDeSalvat(const QString &titlu, const QString &filtru, const QString &sugestie)
 {
     return Curent()->FisierDeSalvat(titlu, filtru, sugestie);

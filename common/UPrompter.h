@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 // Every message box, confirmation and file dialog of the program goes through here,
@@ -19,6 +20,8 @@ public:
     // Empty result when the user cancels.
     virtual QString FisierDeDeschis(const QString &titlu, const QString &filtru) = 0;
     virtual QString FisierDeSalvat(const QString &titlu, const QString &filtru, const QString &sugestie) = 0;
+    // Shows a dialog of the program modally and returns its result (1 Ok, 2 Renunt).
+    virtual int Modal(QDialog *dialog) = 0;
 };
 
 // Replaces the prompter (nullptr restores the interactive one); returns the previous one.
@@ -30,5 +33,9 @@ void Eroare(const QString &text);
 bool Confirma(const QString &text);
 QString FisierDeDeschis(const QString &titlu, const QString &filtru);
 QString FisierDeSalvat(const QString &titlu, const QString &filtru, const QString &sugestie = {});
+int Modal(QDialog *dialog);
+
+// Dialog results.
+enum { RezultatOk = 1, RezultatRenunt = 2 };
 
 } // namespace UI

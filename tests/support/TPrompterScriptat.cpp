@@ -1,5 +1,7 @@
 #include "TPrompterScriptat.h"
 
+#include <QDialog>
+
 TPrompterScriptat::TPrompterScriptat() : m_vechi(UI::SeteazaPrompter(this)) {}
 
 TPrompterScriptat::~TPrompterScriptat() { UI::SeteazaPrompter(m_vechi); }
@@ -20,4 +22,10 @@ QString TPrompterScriptat::FisierDeSalvat(const QString &, const QString &filtru
 {
     Filtre << filtru;
     return Fisiere.isEmpty() ? QString() : Fisiere.dequeue();
+}
+
+int TPrompterScriptat::Modal(QDialog *dialog)
+{
+    DialoguriDeschise << dialog->windowTitle();
+    return Dialoguri.isEmpty() ? UI::RezultatRenunt : Dialoguri.dequeue()(dialog);
 }
