@@ -1,0 +1,46 @@
+#pragma once
+#include <QFrame>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+
+struct TLinieElev
+{
+    int IdElev;
+    QString Nume;
+};
+using TListaLiniiElevi = std::vector<TLinieElev>;
+
+// The body of the main window: every student by its display name, a search box,
+// and the commands that add, modify and delete students.
+class TListaElevi : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit TListaElevi(QWidget *owner = nullptr);
+
+    void Reincarca();
+    void Filtreaza();
+    // The student of the first selected row, or -1.
+    int ElevSelectat() const;
+
+    TListaLiniiElevi Linii;
+    QFrame *RzPanel2, *Panel2, *Panel1, *RzPanel1;
+    QLabel *RzLabel1;
+    QLineEdit *RzEdit1;
+    QTreeWidget *VT;
+    QPushButton *RzBitBtn1, *RzBitBtn2, *RzBitBtn3;
+
+public Q_SLOTS:
+    void RzEdit1Change();
+    void RzBitBtn1Click();
+    void RzBitBtn2Click();
+    void RzBitBtn3Click();
+
+private:
+    // Shows the student dialog; true when it was closed with "Ok".
+    bool EditeazaElev(int idElev);
+};
