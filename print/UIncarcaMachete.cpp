@@ -66,7 +66,8 @@ void Construieste(const QJsonObject &radacina, QWidget *fereastra, TMacheta &m)
         const QJsonObject json = Obiect(v, unde);
         auto *s = new TFormularDePrintat(fereastra);
         s->setObjectName(json.value(QStringLiteral("Nume")).toString());
-        m.Pagini.append({json.value(QStringLiteral("Pagina")).toString(), s});
+        m.Pagini.append({json.value(QStringLiteral("Pagina")).toString(),
+                         json.value(QStringLiteral("BkImage_FileName")).toString(), s});
         s->IncepeIncarcarea();
         SeteazaProprietati(s, json);
         s->TerminaIncarcarea();

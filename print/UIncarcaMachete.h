@@ -15,6 +15,7 @@ class TFormularDePrintat;
 struct TPaginaMacheta
 {
     QString Titlu;                    // "Fata", "Verso"
+    QString FisierFundal;             // the background file the layout names, found or not
     TFormularDePrintat *Suprafata = nullptr;
 };
 

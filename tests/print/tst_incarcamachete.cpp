@@ -184,6 +184,42 @@ private Q_SLOTS:
         }
     }
 
+    // The background named by the layout is found beside the program.
+    void backgroundFromProgramFolder()
+    {
+        TDirectorTest dir({QStringLiteral("ZEZ.BIN")});
+        QWidget w;
+        const TMacheta m = IncarcaMacheta(TDirectorTest::DinBuild(QStringLiteral("layouts/") + Machete::ZEZ), &w);
+        const TFormularDePrintat *s = m.Pagini[0].Suprafata;
+        QVERIFY(!s->BkImage().Gol());
+        QCOMPARE(s->BkImage_DummyMsg(), QStringLiteral("1: nonvid-loadfn"));
+        QVERIFY(s->BkImage_FileName().endsWith(QLatin1String("\\ZEZ.BIN")));
+    }
+
+    // Each page's scan is a keyed JPEG with the page's proportions.
+    void backgroundScans_data()
+    {
+        QTest::addColumn<QString>("fisier");
+        QTest::addColumn<double>("latime");
+        QTest::addColumn<double>("inaltime");
+        QTest::newRow("ZEZ") << "ZEZ.BIN" << 291.6 << 207.7;
+        QTest::newRow("CCPN1 front") << "CCPN1-FATA.BIN" << 290.4 << 208.4;
+        QTest::newRow("CCPN1 back") << "CCPN1-SPATE.BIN" << 290.5 << 208.9;
+    }
+    void backgroundScans()
+    {
+        QFETCH(QString, fisier);
+        QFETCH(double, latime);
+        QFETCH(double, inaltime);
+        TDirectorTest dir({fisier});
+        TFormularDePrintat s;
+        s.LoadBkImageFromFile(QStringLiteral("C:\\Certavo\\") + fisier);
+        const QImage &img = s.BkImage().Imagine;
+        QVERIFY(s.BkImage().EsteJpeg());
+        QVERIFY(img.width() > 1000);
+        QVERIFY(qAbs(double(img.width()) / img.height() - latime / inaltime) < 0.01);
+    }
+
     void brokenLayouts_data()
     {
         QTest::addColumn<QByteArray>("continut");
