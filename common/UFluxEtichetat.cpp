@@ -4,6 +4,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QtEndian>
+#include <algorithm>
 
 namespace Flux {
 
@@ -116,21 +117,41 @@ void TScriitorFlux::Lungime32(uint32_t n)
     m_date.append(buf, 4);
 }
 
+void TScriitorFlux::Octeti(const QByteArray &b)
+{
+    if (b.size() <= 255) {
+        m_date.append(char(Flux::Text)).append(char(uint8_t(b.size())));
+    } else {
+        m_date.append(char(Flux::TextLung));
+        Lungime32(uint32_t(b.size()));
+    }
+    m_date.append(b);
+}
+
 void TScriitorFlux::ScrieText(const QString &s)
 {
     QByteArray b;
     if (Flux::InCp1250(s, b)) {
-        if (b.size() <= 255) {
-            m_date.append(char(Flux::Text)).append(char(uint8_t(b.size())));
-        } else {
-            m_date.append(char(Flux::TextLung));
-            Lungime32(uint32_t(b.size()));
-        }
-        m_date.append(b);
+        Octeti(b);
         return;
     }
-    b = s.toUtf8();
+    Utf8(s);
+}
+
+void TScriitorFlux::Utf8(const QString &s)
+{
+    const QByteArray b = s.toUtf8();
     m_date.append(char(Flux::TextUtf8));
     Lungime32(uint32_t(b.size()));
     m_date.append(b);
+}
+
+void TScriitorFlux::ScrieTextAsciiSauUtf8(const QString &s)
+{
+    const bool ascii = std::all_of(s.cbegin(), s.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii) {
+        Octeti(s.toLatin1());
+        return;
+    }
+    Utf8(s);
 }

@@ -56,9 +56,13 @@ public:
     void ScrieInt(int32_t v);
     // Tag 6 or 12 in Windows-1250 when the text fits that code page, else tag 20 (UTF-8).
     void ScrieText(const QString &s);
+    // Tag 6 or 12 when the text is plain ASCII, else tag 20 (UTF-8).
+    void ScrieTextAsciiSauUtf8(const QString &s);
     const QByteArray &Date() const { return m_date; }
 
 private:
     void Lungime32(uint32_t n);
+    void Octeti(const QByteArray &b);      // tag 6 or 12, by length
+    void Utf8(const QString &s);           // tag 20
     QByteArray m_date;
 };
