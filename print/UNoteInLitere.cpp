@@ -2,34 +2,11 @@
 
 #include "QFormularTextArea.h"
 #include "UEditorConfigGlobal.h"
+#include "URutineComune.h"
 
 #include <QStringList>
 
 namespace {
-
-// TODO(merge): use URutineComune
-// Fixed point in ten-thousandths, rounded to the given decimals, "," and "." as separators.
-QString FormatNumber(qint64 zeciMii, int zecimale)
-{
-    qint64 unitate = 1;
-    for (int i = 0; i < zecimale; ++i)
-        unitate *= 10;
-    const bool negativ = zeciMii < 0;
-    const qint64 v = negativ ? -zeciMii : zeciMii;
-    const qint64 rotunjit = (v * unitate + 5000) / 10000;    // in units of 10^-zecimale
-    QString intreg = QString::number(rotunjit / unitate);
-    for (qsizetype i = intreg.size() - 3; i > 0; i -= 3)
-        intreg.insert(i, QLatin1Char('.'));
-    QString r = (negativ && rotunjit ? QStringLiteral("-") : QString()) + intreg;
-    if (zecimale > 0)
-        r += QLatin1Char(',') + QStringLiteral("%1").arg(rotunjit % unitate, zecimale, 10, QLatin1Char('0'));
-    return r;
-}
-
-// TODO(merge): use URutineComune
-QString UpperRomanian(const QString &s) { return s.toUpper(); }
-// TODO(merge): use URutineComune
-QString LowerRomanian(const QString &s) { return s.toLower(); }
 
 const QStringList Unitati{QString(), "UNU", "DOI", "TREI", "PATRU", "CINCI", QString::fromUtf8("ŞASE"),
                           QString::fromUtf8("ŞAPTE"), "OPT", QString::fromUtf8("NOUĂ"), "ZECE"};
@@ -137,7 +114,7 @@ void PlaceGrade(TFormularTextArea *numberArea, TFormularTextArea *wordsArea, std
     numberArea->ZoomChanged();
 
     if (grade) {
-        const QString cifre = FormatNumber(qint64(*grade) * 100, 2);
+        const QString cifre = FormatNumber(2, qint64(*grade) * 100);
         QString cuvinte;
         if (mod == NotaProcent || mod == NotaSlashProcent)
             cuvinte = GradeWords(*grade, 3);

@@ -52,12 +52,16 @@ private Q_SLOTS:
                                            "Configurare imprimanta"}));
     }
 
-    // A command whose dialog is not there yet says so instead of doing nothing.
-    void pendingCommand()
+    // Each command opens its dialog; one whose dialog is not there yet says so instead of doing nothing.
+    void commands()
     {
+        TBazaTest b;
+        b.Porneste();
         TPrompterScriptat p;
         TCertavoMain w;
         w.Configurarediploma1->trigger();
+        QCOMPARE(p.DialoguriDeschise, QStringList{QStringLiteral("Configurare Diploma")});
+        w.Configurareimprimanta2->trigger();
         QCOMPARE(p.Mesaje, QStringList{QStringLiteral("Functionalitate in lucru")});
     }
 
