@@ -1,0 +1,128 @@
+#include "UEditorCampLista.h"
+#include "UDm.h"
+#include "UEroare.h"
+#include "UProfilDiploma.h"
+
+#include <QComboBox>
+
+TEditorCampLista::TEditorCampLista(QWidget *Owner) : TEditorGeneric(Owner)
+{
+    RzComboBox1 = new QComboBox(this);
+    RzComboBox1->setObjectName(QStringLiteral("RzComboBox1"));
+    RzComboBox1->addItem(FaraSelectie());
+    RzComboBox1->setCurrentIndex(0);
+    PuneControl(RzComboBox1);
+}
+
+void TEditorCampLista::IncarcaCamp(const QString &CodFormular, const QString &CodPagina, const QString &CodCamp,
+                                   const QString &AsociatCu, int IdElev, int IdInregistrare)
+{
+    Q_UNUSED(CodFormular);
+    Q_UNUSED(CodPagina);
+    Q_UNUSED(CodCamp);
+    Q_UNUSED(IdInregistrare);
+    TabelLegat = AsociatCu;
+    int selectat = -1;
+    {
+        TCitire citire(DM->Tr);
+        TQuery &q7 = DM->Q7;
+        TInchide inchide(q7);
+        int ales = -1;
+        q7.SQL(QStringLiteral("select * from \"DATE\" d, PROFIL_DIPLOMA p where (d.id_elevi = :id) and (p.cod_formular = "
+                              "d.cod_formular) and (p.cod_pagina = d.cod_pagina) and (p.cod_camp = d.cod_camp) and "
+                              "(p.asociat_cu = :asociat_cu)"));
+        q7.Param(QStringLiteral("ASOCIAT_CU"), TabelLegat);
+        q7.Param(QStringLiteral("ID"), IdElev);
+        q7.Open();
+        if (!q7.Eof() && !q7.EsteNul(QStringLiteral("IDF_") + TabelLegat))
+            ales = q7.Intreg(QStringLiteral("IDF_") + TabelLegat);
+        q7.Close();
+
+        const TClasaProfil *profil = ProfilInregistrat();
+        const QString expresie = profil ? profil->CampuriTabel(TabelLegat) : QString();
+
+        q7.SQL(QStringLiteral("select id_%1 as \"ID\" from %1 ").arg(TabelLegat));
+        for (q7.Open(); !q7.Eof(); q7.Next()) {
+            const int id = q7.Intreg(QStringLiteral("ID"));
+            ListaId << QString::number(id);
+            RzComboBox1->addItem(CurataDenumirea(DM->ParseExp(expresie, -1, id)));
+            if (id == ales)
+                selectat = RzComboBox1->count() - 1;
+        }
+    }
+    // A new student gets the only row there is.
+    if (selectat == -1 && IdElev == -1 && ListaId.size() == 1)
+        selectat = 1;
+    if (selectat == -1)
+        selectat = 0;
+    RzComboBox1->setCurrentIndex(selectat);
+}
+
+void TEditorCampLista::SalveazaCamp(int IdElev, int IdInregistrare, const QString &AsociatCu)
+{
+    Q_UNUSED(IdInregistrare);
+    Q_UNUSED(AsociatCu);
+    if (!DM->Tr.Active())
+        throw EEroare(QStringLiteral("Nu am tranzactia deschisa!"));
+    const int ales = RzComboBox1->currentIndex();
+    const QVariant nou = ales <= 0 ? QVariant(QMetaType(QMetaType::Int)) : QVariant(ListaId.at(ales - 1).toInt());
+    const QString coloana = QStringLiteral("IDF_") + TabelLegat;
+
+    TQuery &q7 = DM->Q7;
+    TQuery &q8 = DM->Q8;
+    TInchide inchide7(q7);
+    TInchide inchide8(q8);
+    q7.SQL(QStringLiteral("SELECT COD_FORMULAR, COD_PAGINA, COD_CAMP FROM PROFIL_DIPLOMA WHERE ASOCIAT_CU = :AS"));
+    q7.Param(QStringLiteral("AS"), TabelLegat);
+    for (q7.Open(); !q7.Eof(); q7.Next()) {
+        const QString f = q7.Text(QStringLiteral("COD_FORMULAR"));
+        const QString p = q7.Text(QStringLiteral("COD_PAGINA"));
+        const QString c = q7.Text(QStringLiteral("COD_CAMP"));
+        auto coduri = [&] {
+            q8.Param(QStringLiteral("COD_FORMULAR"), f);
+            q8.Param(QStringLiteral("COD_PAGINA"), p);
+            q8.Param(QStringLiteral("COD_CAMP"), c);
+            q8.Param(QStringLiteral("ID_ELEVI"), IdElev);
+        };
+        q8.SQL(QStringLiteral("SELECT COUNT(*) AS \"CNT\" FROM \"DATE\" where (COD_FORMULAR=:COD_FORMULAR) and "
+                              "(COD_PAGINA=:COD_PAGINA) and (COD_CAMP=:COD_CAMP) and (ID_ELEVI=:ID_ELEVI)"));
+        coduri();
+        q8.Open();
+        const bool exista = !q8.EsteNul(QStringLiteral("CNT")) && q8.Intreg(QStringLiteral("CNT")) > 0;
+        q8.Close();
+        if (exista) {
+            q8.SQL(QStringLiteral("UPDATE \"DATE\" SET ") + coloana
+                   + QStringLiteral(" = :ID_NOU where (COD_FORMULAR=:COD_FORMULAR) and (COD_PAGINA=:COD_PAGINA) and "
+                                    "(COD_CAMP=:COD_CAMP) and (ID_ELEVI=:ID_ELEVI)"));
+        } else {
+            q8.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
+                                  "ID_ELEVI, ")
+                   + coloana
+                   + QStringLiteral(") VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :VALOARE_TEXT, :VALOARE_NUM, "
+                                    ":ID_ELEVI, :ID_NOU)"));
+            q8.Param(QStringLiteral("VALOARE_TEXT"), QStringLiteral(""));
+            q8.Param(QStringLiteral("VALOARE_NUM"), 0);
+        }
+        coduri();
+        q8.Param(QStringLiteral("ID_NOU"), nou);
+        q8.ExecSQL();
+    }
+}
+
+void TEditorCampLista::Goleste()
+{
+    RzComboBox1->clear();
+    ListaId.clear();
+    RzComboBox1->addItem(FaraSelectie());
+    RzComboBox1->setCurrentIndex(0);
+}
+
+QString TEditorCampLista::CurataDenumirea(const QString &Text)
+{
+    QString t = Text;
+    while (!t.isEmpty() && (t.endsWith(QLatin1Char(' ')) || t.endsWith(QLatin1Char(';'))))
+        t.chop(1);
+    for (qsizetype i = t.indexOf(QLatin1String("; ;")); i >= 0; i = t.indexOf(QLatin1String("; ;")))
+        t.remove(i, 2);
+    return t;
+}
