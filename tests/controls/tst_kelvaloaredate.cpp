@@ -62,6 +62,8 @@ private Q_SLOTS:
     void getters();
     void cellText_data();
     void cellText();
+    void numbers_data();
+    void numbers();
 };
 
 void TTestKelValoareDate::startsWithoutValue()
@@ -169,6 +171,34 @@ void TTestKelValoareDate::cellText()
     QString obtinut;
     QCOMPARE(Mesaj([&] { obtinut = TextCelula(TKelTipDeDateColoana(coloana), "Suma", v); }), eroare);
     QCOMPARE(obtinut, text);
+}
+
+void TTestKelValoareDate::numbers_data()
+{
+    QTest::addColumn<int>("coloana");
+    QTest::addColumn<qint64>("valoare");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("hundredths 1234") << int(atIntegerDouaZecimale) << qint64(1234) << "12,34";
+    QTest::newRow("hundredths 123456, no thousands") << int(atIntegerDouaZecimale) << qint64(123456) << "1234,56";
+    QTest::newRow("hundredths -5") << int(atIntegerDouaZecimale) << qint64(-5) << "-0,05";
+    QTest::newRow("hundredths 0") << int(atIntegerDouaZecimale) << qint64(0) << "0,00";
+    QTest::newRow("integer negative") << int(atInteger) << qint64(-1234567) << "-1234567";
+    QTest::newRow("currency cut, not rounded") << int(atCurrency) << qint64(19999) << "1,99";
+    QTest::newRow("currency negative") << int(atCurrency) << qint64(-12345678910) << "-1.234.567,89";
+}
+
+void TTestKelValoareDate::numbers()
+{
+    QFETCH(int, coloana);
+    QFETCH(qint64, valoare);
+    TKelValoareDate v;
+    if (coloana == atIntegerDouaZecimale)
+        v.SetIntegerDouaZecimale(valoare);
+    else if (coloana == atInteger)
+        v.SetInteger(valoare);
+    else
+        v.SetCurrency(valoare);
+    QTEST(TextCelula(TKelTipDeDateColoana(coloana), "N", v), "text");
 }
 
 QTEST_MAIN(TTestKelValoareDate)
