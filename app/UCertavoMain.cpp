@@ -2,6 +2,9 @@
 #include "UAboutSplash.h"
 #include "UCentreazaForm.h"
 #include "UConfigurareDiploma.h"
+#include "UEditorConfigGlobal.h"
+#include "UListaElevi.h"
+#include "UListaGenerica.h"
 #include "UPrompter.h"
 
 #include <QMenuBar>
@@ -50,7 +53,9 @@ TCertavoMain::TCertavoMain(QWidget *owner) : QMainWindow(owner)
 void TCertavoMain::FormCreate()
 {
     CentreazaSiRedimensioneazaForm(this);
-    setCentralWidget(new QWidget(this));
+    Lista = new TListaElevi(this);
+    setCentralWidget(Lista);
+    Lista->Reincarca();
 }
 
 void TCertavoMain::Configurarediploma1Click()
@@ -58,8 +63,19 @@ void TCertavoMain::Configurarediploma1Click()
     TConfigurareDiploma dlg(this);
     UI::Modal(&dlg);
 }
-void TCertavoMain::Configurarescoala1Click() { InLucru(); }
-void TCertavoMain::Configurarenota1Click() { InLucru(); }
+void TCertavoMain::Configurarescoala1Click()
+{
+    TListaGenerica dlg(this);
+    dlg.setWindowTitle(QStringLiteral("Configurare scoala"));
+    dlg.Tabel = QStringLiteral("SCOALA");
+    dlg.Reincarca();
+    UI::Modal(&dlg);
+}
+void TCertavoMain::Configurarenota1Click()
+{
+    TEditorConfigGlobal dlg(this);
+    UI::Modal(&dlg);
+}
 void TCertavoMain::Configurareimprimanta2Click() { InLucru(); }
 void TCertavoMain::ImportdinExcel1Click() { InLucru(); }
 void TCertavoMain::Desprenoi1Click() { ArataDespre(this); }

@@ -2,6 +2,7 @@
 #include <QMainWindow>
 
 class QAction;
+class TListaElevi;
 
 // The main window: the menu and, in its client area, the student list.
 class TCertavoMain : public QMainWindow
@@ -10,6 +11,7 @@ class TCertavoMain : public QMainWindow
 public:
     explicit TCertavoMain(QWidget *owner = nullptr);
 
+    TListaElevi *Lista = nullptr;
     QAction *Configurarediploma1, *Configurarescoala1, *Configurarenota1, *Configurareimprimanta2, *ImportdinExcel1,
         *Desprenoi1;
 

@@ -4,6 +4,7 @@
 
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 struct TLinieGenerica
 {

@@ -1,16 +1,26 @@
 #include "TBazaTest.h"
 #include "TPrompterScriptat.h"
 #include "UCertavoMain.h"
-#include "UPornire.h"
+#include "UListaElevi.h"
 
 #include <QAction>
 #include <QMenuBar>
+#include <QTreeWidget>
 #include <QtTest>
 
 class TstCertavoMain : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<TBazaTest> m_b;
+
 private Q_SLOTS:
+    void init()
+    {
+        m_b = std::make_unique<TBazaTest>();
+        m_b->Porneste();
+    }
+    void cleanup() { m_b.reset(); }
+
     void menu_data()
     {
         QTest::addColumn<QString>("meniu");
@@ -55,40 +65,27 @@ private Q_SLOTS:
     // Each command opens its dialog; one whose dialog is not there yet says so instead of doing nothing.
     void commands()
     {
-        TBazaTest b;
-        b.Porneste();
         TPrompterScriptat p;
         TCertavoMain w;
         w.Configurarediploma1->trigger();
         QCOMPARE(p.DialoguriDeschise, QStringList{QStringLiteral("Configurare Diploma")});
         w.Configurareimprimanta2->trigger();
         QCOMPARE(p.Mesaje, QStringList{QStringLiteral("Functionalitate in lucru")});
+        w.Configurarescoala1->trigger();
+        w.Configurarenota1->trigger();
+        QCOMPARE(p.DialoguriDeschise, (QStringList{"Configurare Diploma", "Configurare scoala", "Editor informatii globale"}));
     }
 
-    // A database that cannot be opened is reported in Romanian and the start-up stops cleanly.
-    void startupErrorIsShown()
+    // The student list fills the main window and is loaded when the window opens.
+    void studentList()
     {
-        TBazaTest b;
-        QVERIFY(QDir(b.Director().Cale()).mkpath(QStringLiteral("DB")));
-        QFile f(b.Director().Cale(QStringLiteral("DB/DOZ2009.FDB")));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("not a database");
-        f.close();
-        TPrompterScriptat p;
-        QVERIFY(!PornesteDatele());
-        QCOMPARE(p.Erori.size(), 1);
-        QVERIFY2(p.Erori.first().startsWith(QStringLiteral("Nu pot deschide baza de date")), qPrintable(p.Erori.first()));
+        m_b->Executa({QStringLiteral("insert into ELEVI (ID_ELEVI) values (1)")});
+        TCertavoMain w;
+        QVERIFY(w.Lista);
+        QCOMPARE(w.centralWidget(), w.Lista);
+        QCOMPARE(w.Lista->VT->topLevelItemCount(), 1);
     }
 
-    void startupOpensTheDatabase()
-    {
-        TBazaTest b;
-        TPrompterScriptat p;
-        std::unique_ptr<TDM> dm(PornesteDatele());
-        QVERIFY(dm);
-        QVERIFY(p.Erori.isEmpty());
-        QVERIFY(QFile::exists(b.Director().Cale(QStringLiteral("DB/DOZ2009.FDB"))));
-    }
 };
 
 QTEST_MAIN(TstCertavoMain)

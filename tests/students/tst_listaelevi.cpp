@@ -32,7 +32,7 @@ QStringList Randuri(const TListaElevi &l)
 TEditorGeneric *EditorPentru(QWidget *w, const QString &camp)
 {
     for (TEditorGeneric *e : w->findChildren<TEditorGeneric *>())
-        if (e->CodCamp == camp && e->CodFormular == QLatin1String("Certavo"))
+        if (e->CodCamp() == camp && e->CodFormular() == QLatin1String("Certavo"))
             return e;
     return nullptr;
 }
@@ -48,9 +48,10 @@ private Q_SLOTS:
     {
         m_b = std::make_unique<TBazaTest>();
         m_b->Porneste();
-        m_b->Executa(Elev(1, QStringLiteral("Pop Ion abc"), QStringLiteral("1900101123456"))
-                     + Elev(2, QStringLiteral("Ionescu ABC"), QStringLiteral("2900101123456"))
-                     + QStringList{QStringLiteral("insert into ELEVI (ID_ELEVI) values (3)")});
+        m_b->Executa(Elev(1, QStringLiteral("Pop Ion abc"), QStringLiteral("1900101123457"))
+                     + Elev(2, QStringLiteral("Ionescu ABC"), QStringLiteral("2900101123459"))
+                     + QStringList{QStringLiteral("insert into ELEVI (ID_ELEVI) values (3)"),
+                                   QStringLiteral("SET GENERATOR G_ID_ELEVI TO 3")});
     }
     void cleanup() { m_b.reset(); }
 
@@ -59,8 +60,8 @@ private Q_SLOTS:
     {
         TListaElevi l;
         l.Reincarca();
-        QCOMPARE(Randuri(l), (QStringList{"Pop Ion abc / Pop Ion abc  (1900101123456)",
-                                          "Ionescu ABC / Ionescu ABC  (2900101123456)", " /  ()"}));
+        QCOMPARE(Randuri(l), (QStringList{"Pop Ion abc / Pop Ion abc  (1900101123457)",
+                                          "Ionescu ABC / Ionescu ABC  (2900101123459)", " /   ()"}));
     }
 
     void filter_data()
@@ -112,7 +113,7 @@ private Q_SLOTS:
         l.Reincarca();
         l.VT->setCurrentItem(l.VT->topLevelItem(0));
         QTest::mouseClick(l.RzBitBtn3, Qt::LeftButton);
-        QCOMPARE(p.Intrebari, QStringList{"Doriti sa stergeti elevul: Pop Ion abc / Pop Ion abc  (1900101123456)"});
+        QCOMPARE(p.Intrebari, QStringList{"Doriti sa stergeti elevul: Pop Ion abc / Pop Ion abc  (1900101123457)"});
         QCOMPARE(l.VT->topLevelItemCount(), raspuns ? 2 : 3);
         QCOMPARE(m_b->Valoare(QStringLiteral("select count(*) from \"DATE\" where ID_ELEVI = 1")).toInt(), raspuns ? 0 : 2);
     }
@@ -161,6 +162,7 @@ private Q_SLOTS:
             return dlg->result();
         };
         QTest::mouseClick(l.RzBitBtn2, Qt::LeftButton);
+        QVERIFY(p.Intrebari.isEmpty());
         QCOMPARE(incarcat, QStringLiteral("Ionescu ABC"));
         QCOMPARE(m_b->Valoare(QStringLiteral("select count(*) from ELEVI")).toInt(), 3);
         QCOMPARE(m_b->Valoare(QStringLiteral("select VALOARE_TEXT from \"DATE\" where ID_ELEVI = 2 and COD_CAMP = 'C_NUME'"))
