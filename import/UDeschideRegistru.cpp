@@ -1,0 +1,64 @@
+#include "UDeschideRegistru.h"
+
+#include "UArhivaZip.h"
+#include "UCititorCsv.h"
+#include "UCititorOds.h"
+#include "UCititorXls.h"
+#include "UCititorXlsx.h"
+#include "UEroare.h"
+
+#include <QFile>
+
+const QString FiltruFoiDeCalcul = QStringLiteral("Foi de calcul (*.xls *.xlsx *.ods *.csv)");
+
+namespace {
+
+const QByteArray SemnaturaOle("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+
+const QString MesajNecunoscut = QStringLiteral(
+    "Fisierul nu este o foaie de calcul cunoscuta (.xls, .xlsx, .ods sau .csv)");
+
+} // namespace
+
+TFormatRegistru FormatRegistru(const QString &cale)
+{
+    QFile f(cale);
+    if (!f.open(QIODevice::ReadOnly))
+        throw EEroare(QStringLiteral("Fisierul \"%1\" nu poate fi deschis").arg(cale));
+    if (f.size() > LimitaFisierRegistru)
+        throw EEroare(QStringLiteral("Fisierul \"%1\" este prea mare pentru import (peste %2 MiB)")
+                          .arg(cale)
+                          .arg(LimitaFisierRegistru / (1024 * 1024)));
+    const QByteArray inceput = f.read(4096);
+    f.close();
+    if (inceput.startsWith(SemnaturaOle))
+        return TFormatRegistru::Xls;
+    if (inceput.startsWith("PK\x03\x04") || inceput.startsWith("PK\x05\x06")) {
+        TArhivaZip zip(cale);
+        if (zip.Contine(QStringLiteral("xl/workbook.xml")))
+            return TFormatRegistru::Xlsx;
+        if (zip.Contine(QStringLiteral("content.xml")) && zip.Contine(QStringLiteral("mimetype"))
+            && zip.Citeste(QStringLiteral("mimetype")).trimmed() == TCititorOds::TipMime.toLatin1())
+            return TFormatRegistru::Ods;
+        throw EEroare(MesajNecunoscut);
+    }
+    // Text has no NUL bytes; anything else binary is unknown.
+    if (inceput.contains('\0'))
+        throw EEroare(MesajNecunoscut);
+    return TFormatRegistru::Csv;
+}
+
+std::unique_ptr<TRegistru> DeschideRegistru(const QString &cale)
+{
+    switch (FormatRegistru(cale)) {
+    case TFormatRegistru::Xls:
+        return std::make_unique<TCititorXls>(cale);
+    case TFormatRegistru::Xlsx:
+        return std::make_unique<TCititorXlsx>(cale);
+    case TFormatRegistru::Ods:
+        return std::make_unique<TCititorOds>(cale);
+    case TFormatRegistru::Csv:
+        return std::make_unique<TCititorCsv>(cale);
+    }
+    throw EEroare(MesajNecunoscut);
+}
