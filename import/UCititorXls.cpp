@@ -1,6 +1,7 @@
 #include "UCititorXls.h"
 
 #include "UEroare.h"
+#include "UVerificaXls.h"
 
 #include <QFile>
 
@@ -75,6 +76,7 @@ QString TCititorXls::MesajEroare(int cod)
 
 TCititorXls::TCititorXls(const QString &cale)
 {
+    VerificaMarimeFoiXls(cale);
     const int cod = freexl_open(QFile::encodeName(cale).constData(), &m_xls);
     if (cod != FREEXL_OK) {
         if (m_xls)

@@ -39,5 +39,14 @@ XLSX.writeFile(wb, 'tabel.xls', { bookType: 'xls' });
 const mic = XLSX.utils.book_new();
 XLSX.utils.book_append_sheet(mic, ws, 'Elevi');
 XLSX.writeFile(mic, 'tabel_mic.xls', { bookType: 'xls' });
+// Five sheets that declare 65536 x 256 cells each though they hold 200: FreeXL would allocate
+// them all, so the reader must refuse the file before.
+const uriase = XLSX.utils.book_new();
+for (let i = 1; i <= 5; i++) {
+  const foaie = XLSX.utils.aoa_to_sheet(umplutura.slice(0, 200));
+  foaie['!ref'] = 'A1:IV65536';
+  XLSX.utils.book_append_sheet(uriase, foaie, `Foaia ${i}`);
+}
+XLSX.writeFile(uriase, 'foi_uriase.xls', { bookType: 'xls' });
 // One sheet only: a CSV has no more; ";" as a Romanian export writes it, with a UTF-8 BOM.
 writeFileSync('tabel.csv', '\uFEFF' + XLSX.utils.sheet_to_csv(ws, { FS: ';' }) + '\n');

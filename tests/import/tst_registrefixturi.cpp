@@ -1,6 +1,7 @@
 #include "UDeschideRegistru.h"
 #include "UEroare.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -144,6 +145,16 @@ private Q_SLOTS:
         const QString mesaj = MesajLaDeschidere(cale);
         QVERIFY2(mesaj.contains(QStringLiteral("prea mic")), qPrintable(mesaj));
         QVERIFY(mesaj.contains(QStringLiteral(".xlsx")));
+    }
+
+    // Declared cells are counted before FreeXL would allocate them.
+    void xlsCuFoiUriaseRefuzat()
+    {
+        QElapsedTimer t;
+        t.start();
+        const QString mesaj = MesajLaDeschidere(Fixtura("foi_uriase.xls"));
+        QVERIFY2(mesaj.contains(QStringLiteral("foi prea mari")), qPrintable(mesaj));
+        QVERIFY(t.elapsed() < 5000);
     }
 
     void fisiereRefuzate_data()
