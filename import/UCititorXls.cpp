@@ -1,7 +1,7 @@
 #include "UCititorXls.h"
 
 #include "UEroare.h"
-#include "UVerificaXls.h"
+#include "UFluxRegistruXls.h"
 
 #include <QFile>
 
@@ -76,8 +76,21 @@ QString TCititorXls::MesajEroare(int cod)
 
 TCititorXls::TCititorXls(const QString &cale)
 {
-    VerificaMarimeFoiXls(cale);
-    const int cod = freexl_open(QFile::encodeName(cale).constData(), &m_xls);
+    const QByteArray flux = CitesteFluxRegistru(cale);
+    VerificaMarimeFoi(flux);
+    int cod = freexl_open(QFile::encodeName(cale).constData(), &m_xls);
+    if ((cod == FREEXL_INVALID_MINI_STREAM || cod == FREEXL_CFBF_ILLEGAL_MINI_FAT_ENTRY) && !flux.isEmpty()) {
+        // Read the same workbook stream from a copy where it is too large for the mini stream.
+        if (m_xls)
+            freexl_close(m_xls);
+        m_xls = nullptr;
+        m_copie = std::make_unique<QTemporaryFile>();
+        if (!m_copie->open())
+            throw EEroare(QStringLiteral("Nu pot pregati fisierul XLS pentru citire (fisier temporar)"));
+        m_copie->close();
+        ScrieRegistruXls(m_copie->fileName(), flux);
+        cod = freexl_open(QFile::encodeName(m_copie->fileName()).constData(), &m_xls);
+    }
     if (cod != FREEXL_OK) {
         if (m_xls)
             freexl_close(m_xls);

@@ -1,9 +1,13 @@
 #pragma once
 #include "UFoaieDeCalcul.h"
 
-// An Excel 97-2003 workbook (.xls), read with FreeXL. FreeXL hands booleans and error values
-// over as plain numbers, and it cannot read a workbook small enough to sit in the compound
-// file's mini stream: such a file is refused with a message that says how to save it again.
+#include <QTemporaryFile>
+
+#include <memory>
+
+// An Excel 97-2003 workbook (.xls), read with FreeXL, which hands booleans and error values over
+// as plain numbers. A workbook small enough to sit in the compound file's mini stream, which
+// FreeXL refuses, is read from a padded copy.
 class TCititorXls : public TRegistru
 {
 public:
@@ -21,4 +25,5 @@ protected:
 private:
     void CitesteNumeFoi();
     const void *m_xls = nullptr;
+    std::unique_ptr<QTemporaryFile> m_copie; // lives as long as FreeXL may read it
 };

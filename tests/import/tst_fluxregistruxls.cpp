@@ -1,4 +1,7 @@
-#include "UVerificaXls.h"
+#include "UEroare.h"
+#include "UFluxRegistruXls.h"
+
+#include <QTemporaryDir>
 
 #include <QtTest>
 
@@ -32,7 +35,7 @@ QByteArray Biff5(quint16 randuri, quint16 coloane)
 
 } // namespace
 
-class TestVerificaXls : public QObject
+class TestFluxRegistruXls : public QObject
 {
     Q_OBJECT
 
@@ -56,9 +59,42 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, flux);
         QFETCH(qint64, celule);
-        QCOMPARE(CeluleDeclarate(reinterpret_cast<const unsigned char *>(flux.constData()), flux.size()), celule);
+        QCOMPARE(CeluleDeclarate(flux), celule);
+        if (celule > LimitaCeluleXls)
+            QVERIFY_THROWS_EXCEPTION(EEroare, VerificaMarimeFoi(flux));
+        else
+            VerificaMarimeFoi(flux);
+    }
+
+    // The copy holds the same stream, padded past the mini stream.
+    void copieCuFluxMarit()
+    {
+        const QByteArray flux = CitesteFluxRegistru(QStringLiteral(CERTAVO_TEST_DATA "/tabel_mic.xls"));
+        QVERIFY(flux.size() > 1000 && flux.size() < 4096);
+        QVERIFY(flux.startsWith(QByteArray("\x09\x08", 2))); // BOF
+        QTemporaryDir dir;
+        const QString copie = dir.filePath(QStringLiteral("copie.xls"));
+        ScrieRegistruXls(copie, flux);
+        const QByteArray citit = CitesteFluxRegistru(copie);
+        QCOMPARE(citit.size(), 4096);
+        QVERIFY(citit.startsWith(flux));
+        QCOMPARE(citit.mid(flux.size()), QByteArray(4096 - flux.size(), '\0'));
+    }
+
+    void faraFlux_data()
+    {
+        QTest::addColumn<QString>("cale");
+        QTest::newRow("lipsa") << QStringLiteral("/nu/exista.xls");
+        QTest::newRow("nu e fisier compus") << QStringLiteral(CERTAVO_TEST_DATA "/tabel.csv");
+        QTest::newRow("zip") << QStringLiteral(CERTAVO_TEST_DATA "/tabel.xlsx");
+    }
+
+    void faraFlux()
+    {
+        QFETCH(QString, cale);
+        QVERIFY(CitesteFluxRegistru(cale).isEmpty());
     }
 };
 
-QTEST_MAIN(TestVerificaXls)
-#include "tst_verificaxls.moc"
+QTEST_MAIN(TestFluxRegistruXls)
+#include "tst_fluxregistruxls.moc"
