@@ -1,6 +1,7 @@
 #include "UArhivaZip.h"
 
 #include "UEroare.h"
+#include "UFisierRegistru.h"
 
 #include <QFile>
 
@@ -18,7 +19,7 @@ TArhivaZip::TArhivaZip(const QString &cale)
     m_zip = zip_open(QFile::encodeName(cale).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &eroare);
     if (!m_zip) {
         if (eroare == ZIP_ER_NOENT || eroare == ZIP_ER_OPEN || eroare == ZIP_ER_READ)
-            throw EEroare(QStringLiteral("Fisierul \"%1\" nu poate fi deschis").arg(cale));
+            throw EEroare(MesajNuPotDeschide(cale));
         throw EEroare(MesajDeteriorata);
     }
 }

@@ -85,6 +85,15 @@ QDateTime DataDinSerial(double serial, bool sistem1904)
     return QDateTime(baza.addDays(zile), QTime::fromMSecsSinceStartOfDay(int(msZi)));
 }
 
+QDateTime DataIso(QStringView text)
+{
+    const QString t = text.trimmed().toString();
+    QDateTime d = QDateTime::fromString(t, Qt::ISODateWithMs);
+    if (!d.isValid())
+        d = QDateTime(QDate::fromString(t.left(10), Qt::ISODate), QTime(0, 0));
+    return d.isValid() ? QDateTime(d.date(), d.time()) : QDateTime();
+}
+
 namespace {
 
 // Day zero of the automation's dates: a value on it is a time of day only.

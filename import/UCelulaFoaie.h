@@ -28,6 +28,10 @@ QString TextCelula(const TCelula &celula);
 // A number as the program's fixed format settings write it: up to 15 significant digits, ",".
 QString NumarInText(double numar);
 
+// A date written in ISO 8601 ("2005-03-14", "2005-03-14T13:30:00.000Z"), as written: the time
+// zone, if any, is dropped. Invalid when the text is no such date.
+QDateTime DataIso(QStringView text);
+
 // The day a spreadsheet serial number means, in the 1900 system (with its fictitious
 // 29 February 1900) or in the 1904 system; the fraction is the time of day.
 QDateTime DataDinSerial(double serial, bool sistem1904);

@@ -1,29 +1,13 @@
 #include "UCititorCsv.h"
 
 #include "UEroare.h"
+#include "UFisierRegistru.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 
-namespace {
-
-QByteArray CitesteFisier(const QString &cale)
-{
-    QFile f(cale);
-    if (!f.open(QIODevice::ReadOnly))
-        throw EEroare(QStringLiteral("Fisierul \"%1\" nu poate fi deschis").arg(cale));
-    if (f.size() > TCititorCsv::LimitaFisier)
-        throw EEroare(QStringLiteral("Fisierul \"%1\" este prea mare pentru import (peste %2 MiB)")
-                          .arg(cale)
-                          .arg(TCititorCsv::LimitaFisier / (1024 * 1024)));
-    return f.read(TCititorCsv::LimitaFisier);
-}
-
-} // namespace
-
 TCititorCsv::TCititorCsv(const QString &cale)
-    : TCititorCsv(CitesteFisier(cale), QFileInfo(cale).completeBaseName())
+    : TCititorCsv(CitesteFisierRegistru(cale), QFileInfo(cale).completeBaseName())
 {
 }
 

@@ -8,8 +8,6 @@
 class TCititorCsv : public TRegistru
 {
 public:
-    static constexpr qint64 LimitaFisier = 64 * 1024 * 1024;
-
     explicit TCititorCsv(const QString &cale);
     // From bytes already read; `nume` names the sheet.
     TCititorCsv(const QByteArray &date, const QString &nume);

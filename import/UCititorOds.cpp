@@ -61,15 +61,6 @@ QDateTime Durata(QStringView text)
     return QDateTime(ZiuaZero.addDays(ms / 86400000), QTime::fromMSecsSinceStartOfDay(int(ms % 86400000)));
 }
 
-QDateTime DataOds(QStringView text)
-{
-    const QString t = text.toString();
-    QDateTime d = QDateTime::fromString(t, Qt::ISODateWithMs);
-    if (!d.isValid())
-        d = QDateTime(QDate::fromString(t.left(10), Qt::ISODate), QTime(0, 0));
-    return QDateTime(d.date(), d.time()); // the written day and time, whatever the zone
-}
-
 // The text of a cell: its paragraphs joined by line breaks, without annotations.
 QString TextParagrafe(TCititorXml &x)
 {
@@ -120,7 +111,7 @@ TCelula ValoareCelula(TCititorXml &x)
         return ok ? TCelula::DinNumar(v) : TCelula::DeEroare();
     }
     if (tip == u"date")
-        return TCelula::DinData(DataOds(a.value(NsOffice, QLatin1String("date-value"))));
+        return TCelula::DinData(DataIso(a.value(NsOffice, QLatin1String("date-value"))));
     if (tip == u"time")
         return TCelula::DinData(Durata(a.value(NsOffice, QLatin1String("time-value"))));
     if (tip == u"boolean")

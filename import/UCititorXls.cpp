@@ -84,11 +84,7 @@ TCititorXls::TCititorXls(const QString &cale)
         if (m_xls)
             freexl_close(m_xls);
         m_xls = nullptr;
-        m_copie = std::make_unique<QTemporaryFile>();
-        if (!m_copie->open())
-            throw EEroare(QStringLiteral("Nu pot pregati fisierul XLS pentru citire (fisier temporar)"));
-        m_copie->close();
-        ScrieRegistruXls(m_copie->fileName(), flux);
+        m_copie = CopieRegistruXls(flux);
         cod = freexl_open(QFile::encodeName(m_copie->fileName()).constData(), &m_xls);
     }
     if (cod != FREEXL_OK) {

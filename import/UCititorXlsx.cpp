@@ -185,12 +185,8 @@ TCelula TCititorXlsx::Valoare(const QString &tip, const QString &text, int stil,
         const QString &t = m_texteComune.at(i);
         return t.isEmpty() ? TCelula() : TCelula::DinText(t);
     }
-    if (tip == u"d") {
-        QDateTime d = QDateTime::fromString(text.trimmed(), Qt::ISODateWithMs);
-        if (!d.isValid())
-            d = QDateTime(QDate::fromString(text.trimmed(), Qt::ISODate), QTime(0, 0));
-        return TCelula::DinData(QDateTime(d.date(), d.time()));
-    }
+    if (tip == u"d")
+        return TCelula::DinData(DataIso(text));
     bool ok = false;
     const double numar = text.trimmed().toDouble(&ok);
     if (!ok)

@@ -6,8 +6,7 @@
 #include "UCititorXls.h"
 #include "UCititorXlsx.h"
 #include "UEroare.h"
-
-#include <QFile>
+#include "UFisierRegistru.h"
 
 const QString FiltruFoiDeCalcul = QStringLiteral("Foi de calcul (*.xls *.xlsx *.ods *.csv)");
 
@@ -22,15 +21,7 @@ const QString MesajNecunoscut = QStringLiteral(
 
 TFormatRegistru FormatRegistru(const QString &cale)
 {
-    QFile f(cale);
-    if (!f.open(QIODevice::ReadOnly))
-        throw EEroare(QStringLiteral("Fisierul \"%1\" nu poate fi deschis").arg(cale));
-    if (f.size() > LimitaFisierRegistru)
-        throw EEroare(QStringLiteral("Fisierul \"%1\" este prea mare pentru import (peste %2 MiB)")
-                          .arg(cale)
-                          .arg(LimitaFisierRegistru / (1024 * 1024)));
-    const QByteArray inceput = f.read(4096);
-    f.close();
+    const QByteArray inceput = CitesteFisierRegistru(cale, 4096);
     if (inceput.startsWith(SemnaturaOle))
         return TFormatRegistru::Xls;
     if (inceput.startsWith("PK\x03\x04") || inceput.startsWith("PK\x05\x06")) {

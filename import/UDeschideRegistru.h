@@ -8,9 +8,6 @@ extern const QString FiltruFoiDeCalcul; // "Foi de calcul (*.xls *.xlsx *.ods *.
 
 enum class TFormatRegistru { Xls, Xlsx, Ods, Csv };
 
-// Largest file the import opens.
-inline constexpr qint64 LimitaFisierRegistru = 64 * 1024 * 1024;
-
 // The format by the file's content, whatever its extension: a compound file is .xls, a ZIP with
 // xl/workbook.xml is .xlsx, a ZIP with content.xml and the spreadsheet mimetype is .ods, text is
 // .csv. EEroare for anything else.

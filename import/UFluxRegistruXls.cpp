@@ -75,6 +75,25 @@ QByteArray CitesteFluxRegistru(const QString &cale)
     return date ? QByteArray(reinterpret_cast<const char *>(date), qsizetype(marime)) : QByteArray();
 }
 
+namespace {
+
+[[noreturn]] void NuPotCopia()
+{
+    throw EEroare(QStringLiteral("Nu pot pregati fisierul XLS pentru citire (fisier temporar)"));
+}
+
+} // namespace
+
+std::unique_ptr<QTemporaryFile> CopieRegistruXls(const QByteArray &flux)
+{
+    auto copie = std::make_unique<QTemporaryFile>();
+    if (!copie->open())
+        NuPotCopia();
+    copie->close();
+    ScrieRegistruXls(copie->fileName(), flux);
+    return copie;
+}
+
 void ScrieRegistruXls(const QString &cale, const QByteArray &flux)
 {
     InitializeazaGsf();
@@ -94,7 +113,7 @@ void ScrieRegistruXls(const QString &cale, const QByteArray &flux)
         }
     }
     if (!scris)
-        throw EEroare(QStringLiteral("Nu pot pregati fisierul XLS pentru citire (fisier temporar)"));
+        NuPotCopia();
 }
 
 qint64 CeluleDeclarate(const QByteArray &flux)

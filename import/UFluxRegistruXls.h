@@ -1,6 +1,9 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <QTemporaryFile>
+
+#include <memory>
 
 // The workbook stream of an .xls compound file, read and written with libgsf, for the two things
 // FreeXL cannot do safely by itself:
@@ -16,6 +19,8 @@ QByteArray CitesteFluxRegistru(const QString &cale);
 // A compound file at `cale` holding only `flux`, padded past the mini stream's size.
 // EEroare when it cannot be written.
 void ScrieRegistruXls(const QString &cale, const QByteArray &flux);
+// The same in a new temporary file, removed when the object goes.
+std::unique_ptr<QTemporaryFile> CopieRegistruXls(const QByteArray &flux);
 
 // The cells the DIMENSION records of a workbook stream declare, summed over its sheets.
 qint64 CeluleDeclarate(const QByteArray &flux);

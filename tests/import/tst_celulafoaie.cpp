@@ -61,6 +61,26 @@ private Q_SLOTS:
         QCOMPARE(DataDinSerial(serial, sistem1904), data);
     }
 
+    void dataIso_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QDateTime>("data");
+        QTest::newRow("zi") << "2005-03-14" << QDateTime(QDate(2005, 3, 14), QTime(0, 0));
+        QTest::newRow("cu ora") << "2005-03-14T13:30:05" << QDateTime(QDate(2005, 3, 14), QTime(13, 30, 5));
+        QTest::newRow("UTC, ms") << "2005-03-14T00:00:00.000Z" << QDateTime(QDate(2005, 3, 14), QTime(0, 0));
+        QTest::newRow("alt fus ramane cum e scris") << "2005-03-14T23:00:00+02:00"
+                                                    << QDateTime(QDate(2005, 3, 14), QTime(23, 0));
+        QTest::newRow("invalida") << "14/03/2005" << QDateTime();
+        QTest::newRow("goala") << "" << QDateTime();
+    }
+
+    void dataIso()
+    {
+        QFETCH(QString, text);
+        QFETCH(QDateTime, data);
+        QCOMPARE(DataIso(text), data);
+    }
+
     void textCelula_data()
     {
         QTest::addColumn<TCelula>("celula");
