@@ -39,7 +39,9 @@ TFormatRegistru FormatRegistru(const QString &cale)
     return TFormatRegistru::Csv;
 }
 
-std::unique_ptr<TRegistru> DeschideRegistru(const QString &cale)
+namespace {
+
+std::unique_ptr<TRegistru> CititorPentru(const QString &cale)
 {
     switch (FormatRegistru(cale)) {
     case TFormatRegistru::Xls:
@@ -52,4 +54,15 @@ std::unique_ptr<TRegistru> DeschideRegistru(const QString &cale)
         return std::make_unique<TCititorCsv>(cale);
     }
     throw EEroare(MesajNecunoscut);
+}
+
+} // namespace
+
+std::unique_ptr<TRegistru> DeschideRegistru(const QString &cale)
+{
+    auto registru = CititorPentru(cale);
+    // A workbook without sheets would leave the import nothing to choose, silently.
+    if (registru->NumeFoi().isEmpty())
+        throw EEroare(QStringLiteral("Fisierul nu contine nicio foaie de calcul"));
+    return registru;
 }

@@ -13,5 +13,6 @@ enum class TFormatRegistru { Xls, Xlsx, Ods, Csv };
 // .csv. EEroare for anything else.
 TFormatRegistru FormatRegistru(const QString &cale);
 
-// Opens the workbook by its content; EEroare with a Romanian message on any failure.
+// Opens the workbook by its content; EEroare with a Romanian message on any failure, and when
+// it holds no sheet.
 std::unique_ptr<TRegistru> DeschideRegistru(const QString &cale);

@@ -198,6 +198,14 @@ private Q_SLOTS:
         QVERIFY(!tot.contains(QStringLiteral("SECRET")));
     }
 
+    void faraFoi()
+    {
+        QTemporaryDir dir;
+        TIntrariZip parti = Xlsx("<sheetData/>");
+        parti[0].second = "<workbook><sheets/></workbook>";
+        QCOMPARE(Mesaj(dir, parti), QStringLiteral("Fisierul nu contine nicio foaie de calcul"));
+    }
+
     void foaiaLipsa()
     {
         QTemporaryDir dir;
