@@ -81,23 +81,27 @@ TCititorXls::TCititorXls(const QString &cale)
     int cod = freexl_open(QFile::encodeName(cale).constData(), &m_xls);
     if ((cod == FREEXL_INVALID_MINI_STREAM || cod == FREEXL_CFBF_ILLEGAL_MINI_FAT_ENTRY) && !flux.isEmpty()) {
         // Read the same workbook stream from a copy where it is too large for the mini stream.
-        if (m_xls)
-            freexl_close(m_xls);
-        m_xls = nullptr;
+        Inchide();
         m_copie = CopieRegistruXls(flux);
         cod = freexl_open(QFile::encodeName(m_copie->fileName()).constData(), &m_xls);
     }
     if (cod != FREEXL_OK) {
-        if (m_xls)
-            freexl_close(m_xls);
+        Inchide(); // FreeXL may leave a handle behind a failure
         throw EEroare(MesajEroare(cod));
     }
     try {
         CitesteNumeFoi();
     } catch (...) {
-        freexl_close(m_xls);
+        Inchide();
         throw;
     }
+}
+
+void TCititorXls::Inchide()
+{
+    if (m_xls)
+        freexl_close(m_xls);
+    m_xls = nullptr;
 }
 
 void TCititorXls::CitesteNumeFoi()
@@ -117,8 +121,7 @@ void TCititorXls::CitesteNumeFoi()
 
 TCititorXls::~TCititorXls()
 {
-    if (m_xls)
-        freexl_close(m_xls);
+    Inchide();
 }
 
 TFoaieDeCalcul TCititorXls::CitesteFoaie(int index)

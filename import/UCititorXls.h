@@ -24,6 +24,7 @@ protected:
 
 private:
     void CitesteNumeFoi();
+    void Inchide();
     const void *m_xls = nullptr;
     std::unique_ptr<QTemporaryFile> m_copie; // lives as long as FreeXL may read it
 };
