@@ -220,9 +220,11 @@ void TEditorGenericComplex::Configureaza(int IdElev, int IdInregistrare, const Q
     TScriere tranzactie(DM->Tr);
     TQuery &q6 = DM->Q6;
     TInchide inchide6(q6);
+    // In the profile's editing order: rows without an order would come in whatever order the
+    // database stores them, which changes as rows are rewritten at every start.
     q6.SQL(QStringLiteral("select    COD_FORMULAR, COD_PAGINA, COD_CAMP, SIMILAR_CU, ONOREZ_SIMILAR,    ETICHETA_EDITOR, "
                           "FORMULA, VIZIBIL, TIP_DE_DATE, ASOCIAT_CU, GRUP, LATIME_SUGERATA, COD_LINIE from    "
-                          "PROFIL_DIPLOMA where    ASOCIAT_CU = :ASOCIAT_CU"));
+                          "PROFIL_DIPLOMA where    ASOCIAT_CU = :ASOCIAT_CU order by ORDINE"));
     q6.Param(QStringLiteral("ASOCIAT_CU"), AsociatCu);
     for (q6.Open(); !q6.Eof(); q6.Next()) {
         const QString tip = q6.Text(QStringLiteral("TIP_DE_DATE"));

@@ -32,22 +32,24 @@ class TstEditorGenericComplex : public QObject
                       grup, linie;
         int latime = 0;
     };
-    static QString Insert(const TRand &r)
+    static QString Insert(const TRand &r, int ordine)
     {
         const QStringList p = r.cod.split(QLatin1Char('.'));
         auto t = [](const QString &s) { return s.isNull() ? QStringLiteral("null") : QLatin1Char('\'') + s + QLatin1Char('\''); };
         return QStringLiteral("insert into PROFIL_DIPLOMA (COD_FORMULAR, COD_PAGINA, COD_CAMP, TIP_DE_DATE, ASOCIAT_CU, "
-                              "ETICHETA_EDITOR, SIMILAR_CU, ONOREZ_SIMILAR, GRUP, LATIME_SUGERATA, COD_LINIE) values (%1, %2, %3, "
-                              "%4, %5, %6, %7, %8, %9, %10, %11)")
+                              "ETICHETA_EDITOR, SIMILAR_CU, ONOREZ_SIMILAR, GRUP, LATIME_SUGERATA, COD_LINIE, ORDINE) values (%1, %2, "
+                              "%3, %4, %5, %6, %7, %8, %9, %10, %11, %12)")
             .arg(t(p[0]), t(p[1]), t(p[2]), t(r.tip), t(r.asociat), t(r.eticheta), t(r.similar), t(r.onorez), t(r.grup))
             .arg(r.latime)
-            .arg(t(r.linie));
+            .arg(t(r.linie))
+            .arg(ordine);
     }
     void Profil(const QList<TRand> &randuri)
     {
         QStringList sql{QStringLiteral("delete from PROFIL_DIPLOMA")};
+        int ordine = 0;
         for (const TRand &r : randuri)
-            sql << Insert(r);
+            sql << Insert(r, ++ordine);
         m_b->Executa(sql);
     }
     static TEditorGeneric *Editor(TEditorGenericComplex &c, const QString &camp)

@@ -1,0 +1,30 @@
+#pragma once
+#include "UFoaieDeCalcul.h"
+
+#include <QTemporaryFile>
+
+#include <memory>
+
+// An Excel 97-2003 workbook (.xls), read with FreeXL, which hands booleans and error values over
+// as plain numbers. A workbook small enough to sit in the compound file's mini stream, which
+// FreeXL refuses, is read from a padded copy.
+class TCititorXls : public TRegistru
+{
+public:
+    explicit TCititorXls(const QString &cale);
+    ~TCititorXls() override;
+    TCititorXls(const TCititorXls &) = delete;
+    TCititorXls &operator=(const TCititorXls &) = delete;
+
+    // The Romanian message for a FreeXL error code.
+    static QString MesajEroare(int cod);
+
+protected:
+    TFoaieDeCalcul CitesteFoaie(int index) override;
+
+private:
+    void CitesteNumeFoi();
+    void Inchide();
+    const void *m_xls = nullptr;
+    std::unique_ptr<QTemporaryFile> m_copie; // lives as long as FreeXL may read it
+};
