@@ -1,6 +1,7 @@
 #include "UAplicatie.h"
 #include "UCertavoMain.h"
 #include "UEroare.h"
+#include "TemplateForm.h"
 #include "UPornire.h"
 #include "USplashZEZ.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char **argv)
         // Without its database the program has nothing to show: the error was shown, stop here.
         if (!PornesteDatele())
             return 1;
+        InregistreazaDocumentele();
         CertavoMain = new TCertavoMain;
         CertavoMain->setAttribute(Qt::WA_DeleteOnClose);
         CertavoMain->show();

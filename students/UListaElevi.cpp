@@ -3,6 +3,7 @@
 #include "UAfisareErori.h"
 #include "UButonComanda.h"
 #include "UDm.h"
+#include "UHandlerFormular.h"
 #include "UProfilDiploma.h"
 #include "UPrompter.h"
 
@@ -79,6 +80,55 @@ TListaElevi::TListaElevi(QWidget *owner) : QFrame(owner)
     connect(RzBitBtn2, &QPushButton::clicked, this, &TListaElevi::RzBitBtn2Click);
     connect(RzBitBtn3, &QPushButton::clicked, this, &TListaElevi::RzBitBtn3Click);
     connect(VT, &QTreeWidget::itemDoubleClicked, this, &TListaElevi::RzBitBtn2Click);
+    FaButoane();
+}
+
+void TListaElevi::FaButoane()
+{
+    int x = 4;
+    const TListaHandlerFormularDePrintat &lista = TListaHandlerFormularDePrintat::Instanta();
+    for (int i = 0; i < lista.Count(); ++i) {
+        auto *b = new TButonFormular(lista.HandlerAt(i), VT, Panel2);
+        b->setGeometry(x, 4, 128, 40);
+        Butoane << b;
+        x += 128 + 4;
+    }
+    Panel2->setFixedWidth(x + 4);
+}
+
+TButonFormular::TButonFormular(THandlerFormularDePrintat *handler, QTreeWidget *arbore, QWidget *owner)
+    : QPushButton(owner), Handler(handler), Arbore(arbore)
+{
+    StilButonComanda(this);
+    // The captions are long: they wrap inside the button.
+    auto *text = new QLabel(handler->Caption, this);
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignCenter);
+    text->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto *l = new QVBoxLayout(this);
+    l->setContentsMargins(4, 2, 4, 2);
+    l->addWidget(text);
+    setToolTip(handler->Caption);
+    setAccessibleName(handler->Caption);
+    connect(this, &QPushButton::clicked, this, &TButonFormular::ButonClick);
+}
+
+void TButonFormular::ButonClick()
+{
+    const QList<QTreeWidgetItem *> alese = Arbore->selectedItems();
+    if (alese.isEmpty()) {
+        UI::Mesaj(QStringLiteral("Va rog selectati un elev!"));
+        return;
+    }
+    const int id = alese.first()->data(0, Qt::UserRole).toInt();
+    const bool umplut = IncearcaSiArata([this, id] {
+        if (!Formular)
+            Formular = Handler->CreatePreview(this);
+        TVariabileFormular::Din(Formular, true)->IdElev = id;
+        Handler->FillPreview(Formular, id);
+    });
+    if (umplut)
+        UI::Modal(Formular);
 }
 
 void TListaElevi::Reincarca()

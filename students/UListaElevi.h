@@ -1,10 +1,12 @@
 #pragma once
 #include <QFrame>
+#include <QPushButton>
 #include <vector>
 
+class QDialog;
 class QLabel;
+class THandlerFormularDePrintat;
 class QLineEdit;
-class QPushButton;
 class QTreeWidget;
 
 struct TLinieElev
@@ -13,6 +15,21 @@ struct TLinieElev
     QString Nume;
 };
 using TListaLiniiElevi = std::vector<TLinieElev>;
+
+// One document's button: opens that document's preview for the selected student,
+// creating the window on the first click and keeping it for the next ones.
+class TButonFormular : public QPushButton
+{
+    Q_OBJECT
+public:
+    TButonFormular(THandlerFormularDePrintat *handler, QTreeWidget *arbore, QWidget *owner);
+    THandlerFormularDePrintat *Handler;
+    QTreeWidget *Arbore;
+    QDialog *Formular = nullptr;
+
+public Q_SLOTS:
+    void ButonClick();
+};
 
 // The body of the main window: every student by its display name, a search box,
 // and the commands that add, modify and delete students.
@@ -24,6 +41,9 @@ public:
 
     void Reincarca();
     void Filtreaza();
+    // One button per registered document, in Panel2.
+    void FaButoane();
+    QList<TButonFormular *> Butoane;
     // The student of the first selected row, or -1.
     int ElevSelectat() const;
 

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QtTest>
@@ -34,6 +35,7 @@ QString TDirectorTest::DinBuild(const QString &nume)
 void TDirectorTest::Copiaza(const QString &numeBuild, const QString &numeDestinatie) const
 {
     const QString dest = Cale(numeDestinatie.isEmpty() ? numeBuild : numeDestinatie);
+    QDir().mkpath(QFileInfo(dest).absolutePath());
     QFile::remove(dest);
     QVERIFY2(QFile::copy(DinBuild(numeBuild), dest), qPrintable(QStringLiteral("cannot copy ") + numeBuild));
     QFile::setPermissions(dest, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup);

@@ -1,0 +1,7 @@
+#include "UPrintCertificatAbsolvireZEZ.h"
+
+TPrintCertificatAbsolvireZEZ::TPrintCertificatAbsolvireZEZ(QWidget *owner) : TTemplate(Machete::ZEZ, owner)
+{
+    setObjectName(QStringLiteral("PrintCertificatAbsolvireZEZ"));
+}
+
