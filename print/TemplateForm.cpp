@@ -6,6 +6,7 @@
 #include "UCentreazaForm.h"
 #include "UDm.h"
 #include "UEditorCampNota.h"
+#include "UEditorTextFormular.h"
 #include "UEroare.h"
 #include "UNoteInLitere.h"
 #include "UPrintCertificatAbsolvireZEZ.h"
@@ -217,6 +218,7 @@ void FillPreview(TTemplate *fereastra, int idElev)
 void InregistreazaDocumentele()
 {
     TListaHandlerFormularDePrintat &lista = TListaHandlerFormularDePrintat::Instanta();
+    InstaleazaInformatiiCamp();
     if (lista.Count() > 0)
         return;
     lista.RegisterHandler(std::make_unique<THandlerCertificatCalificareProfesionalaNivel1>());
