@@ -1,4 +1,5 @@
 #include "QFormularTextArea.h"
+#include "UPrompter.h"
 #include "FormularDePrintat.h"
 
 #include "UDirectorProgram.h"
@@ -363,10 +364,22 @@ TListaParticularizareTextArea::TListaParticularizareTextArea()
     QFile f(NumeFisier());
     if (!f.exists())
         return;
-    if (!f.open(QIODevice::ReadOnly))
-        throw EEroare(QStringLiteral("Nu pot citi din fisierul %1").arg(NumeFisier()));
-    const QList<TParticularizareTextArea> citite = Citeste(f.readAll());
-    m_lista.assign(citite.begin(), citite.end());
+    try {
+        if (!f.open(QIODevice::ReadOnly))
+            throw EEroare(QStringLiteral("Nu pot citi din fisierul %1").arg(NumeFisier()));
+        const QList<TParticularizareTextArea> citite = Citeste(f.readAll());
+        m_lista.assign(citite.begin(), citite.end());
+    } catch (const EEroare &e) {
+        // Said once; the previews go on without customizations, and the damaged file is put
+        // aside rather than overwritten by the next save, so nothing is silently lost.
+        f.close();
+        QString deoparte = NumeFisier() + QStringLiteral(".deteriorat");
+        for (int i = 2; QFile::exists(deoparte); ++i)
+            deoparte = NumeFisier() + QStringLiteral(".deteriorat%1").arg(i);
+        const bool mutat = QFile::rename(NumeFisier(), deoparte);
+        m_lista.clear();
+        UI::Eroare(mutat ? e.Mesaj() + QStringLiteral("\nFisierul a fost pastrat sub numele %1.").arg(deoparte) : e.Mesaj());
+    }
 }
 
 TListaParticularizareTextArea &TListaParticularizareTextArea::Instanta()

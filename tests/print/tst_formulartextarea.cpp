@@ -1,6 +1,7 @@
 #include "FormularDePrintat.h"
 #include "QFormularTextArea.h"
 #include "TDirectorTest.h"
+#include "TPrompterScriptat.h"
 #include "UEroare.h"
 
 #include <QFile>
@@ -454,14 +455,29 @@ private Q_SLOTS:
         QVERIFY2(m.startsWith(inceput), qPrintable(m));
     }
 
-    void brokenFileFailsFirstUse()
+    // A damaged file is reported once, put aside under another name, and the program goes on
+    // without customizations; the next save does not overwrite what the user had set.
+    void brokenFileIsKeptAside()
     {
         TDirectorTest dir;
+        TListaParticularizareTextArea::Uita();
         QFile f(dir.Cale(QStringLiteral("licenta.lic")));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray::fromHex("0201"));
         f.close();
-        QCOMPARE(Eroare([] { TListaParticularizareTextArea::Instanta(); }), QStringLiteral("Invalid format"));
+        TPrompterScriptat p;
+        TListaParticularizareTextArea &l = TListaParticularizareTextArea::Instanta();
+        QVERIFY(l.Lista().empty());
+        QCOMPARE(TListaParticularizareTextArea::Instanta().Lista().size(), size_t(0));
+        QCOMPARE(p.Erori.size(), 1);
+        QVERIFY2(p.Erori.first().startsWith(QStringLiteral("Invalid format")), qPrintable(p.Erori.first()));
+        QFile deoparte(dir.Cale(QStringLiteral("licenta.lic.deteriorat")));
+        QVERIFY(deoparte.open(QIODevice::ReadOnly));
+        QCOMPARE(deoparte.readAll(), QByteArray::fromHex("0201"));
+        l.Salveaza();
+        QVERIFY(QFile::exists(dir.Cale(QStringLiteral("licenta.lic"))));
+        QVERIFY(QFile::exists(dir.Cale(QStringLiteral("licenta.lic.deteriorat"))));
+        TListaParticularizareTextArea::Uita();
     }
 
     // A created record is saved at once; the last record of an area is the one used.
