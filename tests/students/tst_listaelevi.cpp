@@ -145,6 +145,37 @@ private Q_SLOTS:
         QCOMPARE(l.VT->topLevelItemCount(), 4);
     }
 
+    // A refused grade keeps the dialog open and writes nothing, not even the fields already typed.
+    void refusedGradeWritesNothing()
+    {
+        TPrompterScriptat p;
+        TListaElevi l;
+        l.Reincarca();
+        bool deschis = false;
+        p.Dialoguri << [&deschis](QDialog *d) {
+            auto *dlg = qobject_cast<TAdaugaElev *>(d);
+            QTest::keyClicks(EditorPentru(dlg, QStringLiteral("C_NUME"))->findChild<QComboBox *>(QStringLiteral("RzComboBox1")),
+                             QStringLiteral("Zamfir Ana"));
+            QTest::keyClicks(EditorPentru(dlg, QStringLiteral("C_CNP"))->findChild<QLineEdit *>(QStringLiteral("RzEdit1")),
+                             QStringLiteral("2950101123451"));
+            TEditorGeneric *nota = nullptr;
+            for (TEditorGeneric *e : dlg->findChildren<TEditorGeneric *>())
+                if (e->CodCamp() == QLatin1String("C_NOTA_L1"))
+                    nota = e;
+            QWidget *edit = nota->findChild<QWidget *>(QStringLiteral("KelNumEdit1"));
+            edit->setFocus();
+            QTest::keyClicks(edit, QStringLiteral("4,99"));
+            QTest::mouseClick(dlg->RzBitBtn1, Qt::LeftButton);
+            deschis = dlg->result() == 0;
+            return 2;
+        };
+        QTest::mouseClick(l.RzBitBtn1, Qt::LeftButton);
+        QVERIFY(deschis);
+        QCOMPARE(p.Avertizari, QStringList{QStringLiteral("Nota este prea mica")});
+        QCOMPARE(m_b->Valoare(QStringLiteral("select count(*) from ELEVI")).toInt(), 3);
+        QCOMPARE(m_b->Valoare(QStringLiteral("select count(*) from \"DATE\" where VALOARE_TEXT = 'Zamfir Ana'")).toInt(), 0);
+    }
+
     // "Modifica" loads the student's values and saves the change in place.
     void modifyStudent()
     {
