@@ -105,8 +105,11 @@ TButonFormular::TButonFormular(THandlerFormularDePrintat *handler, QTreeWidget *
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignCenter);
     text->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont f = text->font();
+    f.setPixelSize(11);
+    text->setFont(f);
     auto *l = new QVBoxLayout(this);
-    l->setContentsMargins(4, 2, 4, 2);
+    l->setContentsMargins(2, 0, 2, 0);
     l->addWidget(text);
     setToolTip(handler->Caption);
     setAccessibleName(handler->Caption);
