@@ -472,6 +472,27 @@ QString TDM::CitesteValoare(const QString &formular, const QString &pagina, cons
     return CitesteValoare(f2, p2, c2, idElev, r, adancime + 1);
 }
 
+int TDM::InregistrareNoua(const QString &tabel)
+{
+    Q1.SQL(QStringLiteral("SELECT GEN_ID(G_ID_%1,1) AS \"ID\" FROM RDB$DATABASE").arg(tabel));
+    Q1.Open();
+    const int id = Q1.Intreg(QStringLiteral("ID"));
+    Q1.Close();
+    Q1.SQL(QStringLiteral("insert into %1 (ID_%1) values (:id)").arg(tabel));
+    Q1.Param(QStringLiteral("id"), id);
+    Q1.ExecSQL();
+    return id;
+}
+
+void TDM::StergeInregistrarea(const QString &tabel, int id)
+{
+    TScriere scriere(Tr);
+    Q1.SQL(QStringLiteral("delete from %1 where ID_%1 = :ID").arg(tabel));
+    Q1.Param(QStringLiteral("ID"), id);
+    Q1.ExecSQL();
+    scriere.Commit();
+}
+
 void TDM::DescompuneCod(const QString &cod, QString &formular, QString &pagina, QString &camp)
 {
     const QStringList parti = cod.split(QLatin1Char('.'));

@@ -28,6 +28,11 @@ public:
     // Replaces every {FORMULAR.PAG.CAMP} by the field's value; a transaction must be active.
     QString ParseExp(const QString &expresie, int idElev, int idInregistrare);
 
+    // A new row of a record table, with its id from the table's generator; inside a writer's transaction.
+    int InregistrareNoua(const QString &tabel);
+    // Deletes one record in its own transaction; its values and links go with the cascades.
+    void StergeInregistrarea(const QString &tabel, int id);
+
     static void DescompuneCod(const QString &cod, QString &formular, QString &pagina, QString &camp);
     static QString SeparaCuvinte(const QString &text);
 

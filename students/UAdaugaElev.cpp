@@ -101,16 +101,7 @@ void TAdaugaElev::RzBitBtn1Click()
         return;
     const bool salvat = IncearcaSiArata([this] {
         TScriere scriere(DM->Tr);
-        int id = IdElev;
-        if (id == -1) {
-            DM->Q1.SQL(QStringLiteral("SELECT GEN_ID(G_ID_ELEVI,1) AS \"ID\" FROM RDB$DATABASE"));
-            DM->Q1.Open();
-            id = DM->Q1.Intreg(QStringLiteral("ID"));
-            DM->Q1.Close();
-            DM->Q1.SQL(QStringLiteral("insert into    ELEVI    (ID_ELEVI) values    (:id)"));
-            DM->Q1.Param(QStringLiteral("id"), id);
-            DM->Q1.ExecSQL();
-        }
+        const int id = IdElev == -1 ? DM->InregistrareNoua(QStringLiteral("ELEVI")) : IdElev;
         Editor->SalveazaToate(id, -1, QStringLiteral("ELEVI"));
         scriere.Commit();
     });

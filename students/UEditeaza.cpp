@@ -50,16 +50,7 @@ void TEditeaza::RzBitBtn1Click()
         return;
     const bool salvat = IncearcaSiArata([this] {
         TScriere scriere(DM->Tr);
-        int id = IdInregistrare;
-        if (id == -1) {
-            DM->Q1.SQL(QStringLiteral("SELECT GEN_ID(G_ID_%1,1) AS \"ID\" FROM RDB$DATABASE").arg(Tabel));
-            DM->Q1.Open();
-            id = DM->Q1.Intreg(QStringLiteral("ID"));
-            DM->Q1.Close();
-            DM->Q1.SQL(QStringLiteral("insert into %1 (ID_%1) values (:id)").arg(Tabel));
-            DM->Q1.Param(QStringLiteral("id"), id);
-            DM->Q1.ExecSQL();
-        }
+        const int id = IdInregistrare == -1 ? DM->InregistrareNoua(Tabel) : IdInregistrare;
         Editor->SalveazaToate(-1, id, Tabel);
         scriere.Commit();
     });

@@ -212,12 +212,6 @@ void TListaElevi::RzBitBtn3Click()
     // The question names the student, so the secretary sees whom she deletes.
     if (!UI::Confirma(QStringLiteral("Doriti sa stergeti elevul: ") + VT->selectedItems().first()->text(0)))
         return;
-    IncearcaSiArata([id] {
-        TScriere scriere(DM->Tr);
-        DM->Q1.SQL(QStringLiteral("delete from ELEVI where ID_ELEVI = :ID_ELEVI"));
-        DM->Q1.Param(QStringLiteral("ID_ELEVI"), id);
-        DM->Q1.ExecSQL();
-        scriere.Commit();
-    });
+    IncearcaSiArata([id] { DM->StergeInregistrarea(QStringLiteral("ELEVI"), id); });
     Reincarca();
 }

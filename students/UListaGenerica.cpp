@@ -108,12 +108,6 @@ void TListaGenerica::RzBitBtn3Click()
     if (!UI::Confirma(QStringLiteral("Doriti sa stergeti linia: ") + r->text(0)))
         return;
     const int id = r->data(0, Qt::UserRole).toInt();
-    IncearcaSiArata([this, id] {
-        TScriere scriere(DM->Tr);
-        DM->Q1.SQL(QStringLiteral("delete from %1 where ID_%1 = :ID").arg(Tabel));
-        DM->Q1.Param(QStringLiteral("ID"), id);
-        DM->Q1.ExecSQL();
-        scriere.Commit();
-    });
+    IncearcaSiArata([this, id] { DM->StergeInregistrarea(Tabel, id); });
     Reincarca();
 }
