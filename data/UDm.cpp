@@ -15,8 +15,6 @@
 TDM *DM = nullptr;
 
 namespace {
-const QString kUtilizator = QStringLiteral("sysdba");
-const QString kParola = QStringLiteral("plovdamer");
 // A chain of inherited values longer than this is a cycle in the profile.
 const int kAdancimeMaxima = 32;
 } // namespace
@@ -54,7 +52,23 @@ void TDM::DataModuleCreate()
     const TClasaProfil *profil = ProfilInregistrat();
     if (!profil)
         throw EEroare(QStringLiteral("NU ai definit profilul diplomei"));
-    const QString nume = profil->NumeBazaDeDate();
+    m_conexiune = TConexiune::Citeste();
+    if (m_conexiune.PeServer()) {
+        // A shared database is never created here: a wrong path must not start an empty one.
+        m_fisier = m_conexiune.NumeBazaDeDate();
+    } else {
+        GasesteFisierulLocal(profil->NumeBazaDeDate());
+    }
+    DeschideBaza();
+    ActualizeazaVersiune();
+    SincronizeazaTabele();
+    PregatesteTabele();
+    CompleteazaTipuriDeDate();
+    SincronizeazaProfil();
+}
+
+void TDM::GasesteFisierulLocal(const QString &nume)
+{
     const QString folder = DirectorProgram() + QStringLiteral("DB");
     QDir().mkpath(folder);
     m_fisier = folder + QLatin1Char('/') + nume + QStringLiteral(".FDB");
@@ -77,24 +91,22 @@ void TDM::DataModuleCreate()
         }
         QFile::setPermissions(m_fisier, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup);
     }
-    DeschideBaza();
-    ActualizeazaVersiune();
-    SincronizeazaTabele();
-    PregatesteTabele();
-    CompleteazaTipuriDeDate();
-    SincronizeazaProfil();
 }
 
 void TDM::DeschideBaza()
 {
     Db.setDatabaseName(m_fisier);
-    Db.setUserName(kUtilizator);
-    Db.setPassword(kParola);
+    Db.setUserName(m_conexiune.Utilizator);
+    Db.setPassword(m_conexiune.Parola);
     // The database is UTF8, so no typed letter is lost on the way.
     Db.setConnectOptions(QStringLiteral("ISC_DPB_LC_CTYPE=UTF8"));
-    if (!Db.open())
-        throw EEroare(QStringLiteral("Nu pot deschide baza de date \"%1\":\n%2")
-                          .arg(QDir::toNativeSeparators(m_fisier), Db.lastError().text()));
+    if (Db.open())
+        return;
+    if (m_conexiune.PeServer())
+        throw EEroare(QStringLiteral("Nu pot deschide baza de date \"%1\" de pe serverul %2:\n%3")
+                          .arg(m_conexiune.Cale, m_conexiune.Server, Db.lastError().text()));
+    throw EEroare(QStringLiteral("Nu pot deschide baza de date \"%1\":\n%2")
+                      .arg(QDir::toNativeSeparators(m_fisier), Db.lastError().text()));
 }
 
 void TDM::ActualizeazaVersiune()

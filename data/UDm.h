@@ -1,4 +1,5 @@
 #pragma once
+#include "UConexiune.h"
 #include "UQuery.h"
 #include "UTranzactie.h"
 
@@ -46,6 +47,7 @@ public:
     TQuery Q1, Q2, Q3, Q5, Q6, Q7, Q8, Q_GENERIC_LIST;
 
 private:
+    void GasesteFisierulLocal(const QString &nume);
     void DeschideBaza();
     void ScrieVersiunea(int v);
     bool Exista(const QString &sql, const QString &param, const QString &valoare,
@@ -61,6 +63,7 @@ private:
 
     QString m_numeConexiune;
     QString m_fisier;
+    TConexiune m_conexiune;
     int m_ddl = 0;
 };
 

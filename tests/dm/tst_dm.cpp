@@ -200,6 +200,35 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(f.fileName()).size(), 20000);
     }
 
+    // A shared database named in certavo.ini that cannot be reached: a Romanian error naming the
+    // server and the path, and no local database is made in its place.
+    void unreachableServer_data()
+    {
+        QTest::addColumn<QString>("ini");
+        QTest::addColumn<QString>("mesaj");
+        QTest::newRow("refused") << "[BazaDeDate]\nServer=127.0.0.1/1\nCale=/srv/scoala/DOZ2009.FDB\n"
+                                 << "Nu pot deschide baza de date \"/srv/scoala/DOZ2009.FDB\" de pe serverul 127.0.0.1/1:";
+        QTest::newRow("no path") << "[BazaDeDate]\nServer=127.0.0.1\n"
+                                 << "In fisierul \"%1\" este ales serverul 127.0.0.1, dar lipseste calea bazei de date (Cale).";
+    }
+    void unreachableServer()
+    {
+        QFETCH(QString, ini);
+        QFETCH(QString, mesaj);
+        TBazaTest b;
+        QFile f(b.Director().Cale(QStringLiteral("certavo.ini")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(ini.toUtf8());
+        f.close();
+        try {
+            b.Porneste();
+            QFAIL("started without its database");
+        } catch (const EEroare &e) {
+            QVERIFY2(e.Mesaj().startsWith(mesaj.arg(f.fileName())), qPrintable(e.Mesaj()));
+        }
+        QVERIFY(!QFile::exists(b.Director().Cale(QStringLiteral("DB/DOZ2009.FDB"))));
+    }
+
     void registration()
     {
         TBazaTest::InregistreazaZEZ();
