@@ -244,6 +244,19 @@ private Q_SLOTS:
         QCOMPARE(TPrintWiz::DreptunghiDesen(desen, pw, ph), loc);
     }
 
+    // A test print that cannot start is reported and the wizard stays where it was.
+    void tiparireEsuata()
+    {
+        TWizTest t;
+        t.pdf.setOutputFileName(t.dir.Cale(QStringLiteral("lipsa/test.pdf")));
+        t.Inainte();
+        t.Inainte();
+        t.Inainte();
+        QCOMPARE(t.wiz->PaginaCurenta(), 5);
+        QCOMPARE(t.p.Erori.size(), 1);
+        QVERIFY(t.p.Erori.first().startsWith(QStringLiteral("Nu pot porni tiparirea")));
+    }
+
     // The test drawing lands where the reference page puts it, on a printer with unprintable margins.
     void desenTiparit()
     {
