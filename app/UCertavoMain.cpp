@@ -5,6 +5,7 @@
 #include "UEditorConfigGlobal.h"
 #include "UListaElevi.h"
 #include "UListaGenerica.h"
+#include "PrintWizUnit.h"
 #include "UPrompter.h"
 
 #include <QMenuBar>
@@ -76,6 +77,6 @@ void TCertavoMain::Configurarenota1Click()
     TEditorConfigGlobal dlg(this);
     UI::Modal(&dlg);
 }
-void TCertavoMain::Configurareimprimanta2Click() { InLucru(); }
+void TCertavoMain::Configurareimprimanta2Click() { ArataPrintWiz(this); }
 void TCertavoMain::ImportdinExcel1Click() { InLucru(); }
 void TCertavoMain::Desprenoi1Click() { ArataDespre(this); }

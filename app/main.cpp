@@ -1,6 +1,7 @@
 #include "UAplicatie.h"
 #include "UCertavoMain.h"
 #include "UEroare.h"
+#include "InsertPaper.h"
 #include "TemplateForm.h"
 #include "UPornire.h"
 #include "USplashZEZ.h"
@@ -16,6 +17,7 @@ int main(int argc, char **argv)
         if (!PornesteDatele())
             return 1;
         InregistreazaDocumentele();
+        TTemplate::Tiparire = [](TFormularDePrintat *suprafata, int pagina) { PrintPage(suprafata, pagina); };
         CertavoMain = new TCertavoMain;
         CertavoMain->setAttribute(Qt::WA_DeleteOnClose);
         CertavoMain->show();

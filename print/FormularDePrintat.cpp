@@ -84,6 +84,15 @@ void TFormularDePrintat::resizeEvent(QResizeEvent *e)
     UpdatePixelSize();
 }
 
+void TFormularDePrintat::PrintOnPrinter(TContextImprimanta &dc, bool Mirror, TDirectorModificari *Adjustments,
+                                        double OffsetLeft, double OffsetTop)
+{
+    const double left = OffsetLeft + m_deltaStanga;
+    const double top = OffsetTop + m_deltaSus;
+    for (TFormularTextArea *a : TextAreas())
+        a->Print(dc, Mirror, Adjustments, m_latime, m_inaltime, top, left);
+}
+
 QList<TFormularTextArea *> TFormularDePrintat::TextAreas() const
 {
     return findChildren<TFormularTextArea *>(QString(), Qt::FindDirectChildrenOnly);

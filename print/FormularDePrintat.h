@@ -5,6 +5,8 @@
 #include <QWidget>
 
 class TFormularTextArea;
+class TDirectorModificari;
+struct TContextImprimanta;
 
 // One printed page of a document: a borderless panel sized in millimetres, showing the
 // scan of the blank certificate as background and hosting the page's text areas.
@@ -106,6 +108,11 @@ public:
     TFormularTextArea *FindTextArea(int n) const;
     int HighestTextAreaNumber() const;
     QList<TFormularTextArea *> TextAreas() const;     // in child order
+
+    // Prints every text area (graphic marks included) on the open printer page, moved by
+    // the calibration margins (mm) and the page's deltas; the caller opens and ends the job.
+    void PrintOnPrinter(TContextImprimanta &dc, bool Mirror, TDirectorModificari *Adjustments, double OffsetLeft,
+                        double OffsetTop);
 
     void LoadBkImageFromFile(const QString &path);
     void SaveBkImageToFile(const QString &path) const;

@@ -2,6 +2,7 @@
 #include "UPrompter.h"
 #include "FormularDePrintat.h"
 
+#include "UCapabilitatiImprimanta.h"
 #include "UDirectorProgram.h"
 #include "UEroare.h"
 #include "UFluxEtichetat.h"
@@ -302,6 +303,57 @@ void TFormularTextArea::mouseReleaseEvent(QMouseEvent *e)
         Q_EMIT Apasat(this);
 }
 
+TDirectorModificari *DirectorModificariImplicit()
+{
+    static TDirectorModificariGeneric generic;
+    return &generic;
+}
+
+void TFormularTextArea::Print(TContextImprimanta &dc, bool Mirror, TDirectorModificari *, double, double,
+                              double OffsetTop, double OffsetLeft)
+{
+    const TParametriDesen d = ParametriDesen();
+    // Without a font definition the screen draws no text either.
+    if (!d.Font)
+        return;
+    const TParticularizareTextArea *c = TListaParticularizareTextArea::Instanta().FindCustomization(this, false);
+    const double sx = c ? 0.5 * c->PozitieOrizontala : 0.0;
+    const double sy = c ? 0.5 * c->PozitieVerticala : 0.0;
+    const TCapabilitatiImprimanta &cap = dc.Cap;
+    TDreptunghiDispozitiv r = cap.Dreptunghi(m_left + OffsetLeft + sx, m_top + OffsetTop + sy, m_width, m_height);
+    const int w = r.Right - r.Left + 1;
+    const int v = r.Bottom - r.Top + 1;
+    // The print run sets up A4 landscape, so the paper is 210 mm high.
+    const double p = cap.PHYSICALHEIGHT;
+    int h = std::min(std::max(1, int(d.Font->Size() * p / 210)), int(m_height * p / 210));
+
+    QPainter &pt = dc.Painter;
+    QPaintDevice *dispozitiv = pt.device();
+    const QFont f = FontCareIncape(d, h, w, dispozitiv);
+    const QFontMetrics fm(f, dispozitiv);
+    const int latimeText = fm.horizontalAdvance(d.Text);
+    QPoint o(r.Left, r.Top + v - fm.height());
+    if (d.Aliniere == taRightJustify)
+        o.setX(r.Left + w - latimeText);
+    else if (d.Aliniere == taCenter)
+        o.setX(r.Left + (w - latimeText) / 2);
+    if (Mirror) {
+        o = cap.Oglindit(o);
+        r = cap.Oglindit(r);
+    }
+
+    TZonaImprimabila zona(dc);
+    pt.setClipRect(QRect(QPoint(r.Left, r.Top), QPoint(r.Right, r.Bottom)));
+    pt.setFont(f);
+    pt.setPen(Qt::black);
+    pt.setBrush(Qt::NoBrush);
+    pt.translate(o);
+    // The turned font runs leftwards and upwards from the reflected origin.
+    if (Mirror)
+        pt.rotate(180);
+    pt.drawText(0, fm.ascent(), d.Text);
+}
+
 // ---------------------------------------------------------------- graphic mark
 
 TFormularGraphic::TFormularGraphic(QWidget *parent, QObject *owner) : TFormularTextArea(parent, owner) {}
@@ -325,6 +377,35 @@ QList<QPoint> TFormularGraphic::Traseu(EFormularGraphic shape, int w, int h)
     case fgNimic: break;
     }
     return {};
+}
+
+QList<QPoint> TFormularGraphic::TraseuTiparit(EFormularGraphic shape, int L, int T, int R, int B, bool Mirror)
+{
+    if (Mirror && shape == fgLinieSus)
+        return {{L, B - 1}, {R - 1, B - 1}};
+    if (Mirror && shape == fgLinieStanga)
+        return {{R - 1, T}, {R - 1, B - 1}};
+    QList<QPoint> t = Traseu(shape, R - L, B - T);
+    for (QPoint &p : t)
+        p += QPoint(L, T);
+    return t;
+}
+
+void TFormularGraphic::Print(TContextImprimanta &dc, bool Mirror, TDirectorModificari *, double, double,
+                             double OffsetTop, double OffsetLeft)
+{
+    // A mark has no customization, so no half-millimetre shifts either.
+    TDreptunghiDispozitiv r = dc.Cap.Dreptunghi(_Left() + OffsetLeft, _Top() + OffsetTop, _Width(), _Height());
+    if (Mirror)
+        r = dc.Cap.Oglindit(r);
+    const QList<QPoint> t = TraseuTiparit(m_shape, r.Left, r.Top, r.Right, r.Bottom, Mirror);
+    if (t.size() < 2)
+        return;
+    TZonaImprimabila zona(dc);
+    // Black and 4 device pixels wide whatever the screen colour, with the round ends of a printer pen.
+    dc.Painter.setPen(QPen(Qt::black, 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    dc.Painter.setBrush(Qt::NoBrush);
+    dc.Painter.drawPolyline(QPolygon(t));
 }
 
 void TFormularGraphic::paintEvent(QPaintEvent *)

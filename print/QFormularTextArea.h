@@ -11,6 +11,27 @@
 
 class TFormularDePrintat;
 class QPainter;
+struct TContextImprimanta;
+
+// Adjusts printed positions; only the generic provider (both zero) exists, and no drawing
+// consults it yet.
+class TDirectorModificari
+{
+public:
+    virtual ~TDirectorModificari() = default;
+    virtual double ModificareOrizontala() = 0;
+    virtual double ModificareVerticala() = 0;
+};
+
+class TDirectorModificariGeneric : public TDirectorModificari
+{
+public:
+    double ModificareOrizontala() override { return 0; }
+    double ModificareVerticala() override { return 0; }
+};
+
+// The one generic provider, passed by the print run.
+TDirectorModificari *DirectorModificariImplicit();
 
 // One positioned field of a printed page: a rectangle in millimetres on its surface,
 // a text, a font definition and an alignment. The millimetres are the truth; the pixel
@@ -95,6 +116,11 @@ public:
     QObject *ObiectUtilizator() override { return this; }
     virtual void ZoomChanged();
     void UpdatePixelBounds();
+    // Draws the area on a printer page at its millimetres plus the offsets (which already hold
+    // the surface's deltas), measured from the paper's corner; turned by 180 degrees with Mirror.
+    // latime and inaltime (the page's mm) are not consulted.
+    virtual void Print(TContextImprimanta &dc, bool Mirror, TDirectorModificari *adjustments, double latime,
+                       double inaltime, double OffsetTop, double OffsetLeft);
 
     QString EffectiveText() const;
     TParametriDesen ParametriDesen() const;
@@ -180,6 +206,12 @@ public:
 
     // The figure's path in a W x H rectangle, as screen pixels.
     static QList<QPoint> Traseu(EFormularGraphic shape, int w, int h);
+    // The figure's path on the printer in the device rectangle (L, T, R, B); a turned page
+    // moves the single lines to the opposite edges.
+    static QList<QPoint> TraseuTiparit(EFormularGraphic shape, int L, int T, int R, int B, bool Mirror);
+
+    void Print(TContextImprimanta &dc, bool Mirror, TDirectorModificari *adjustments, double latime,
+               double inaltime, double OffsetTop, double OffsetLeft) override;
 
 protected:
     void paintEvent(QPaintEvent *e) override;

@@ -1,6 +1,7 @@
 # Debian packages the build, the program and the tests need; installs only what is missing.
 PACKAGES="cmake g++ make qt6-base-dev libqt6sql6-ibase libfbclient2 firebird3.0-server-core
-firebird3.0-utils libfreexl-dev libgsf-1-dev libzip-dev pkgconf fonts-liberation"
+firebird3.0-utils libfreexl-dev libgsf-1-dev libzip-dev pkgconf fonts-liberation
+poppler-utils"
 
 install_missing() {
   local missing=""

@@ -41,7 +41,8 @@ void TEditorCampLista::IncarcaCamp(const QString &CodFormular, const QString &Co
         const TClasaProfil *profil = ProfilInregistrat();
         const QString expresie = profil ? profil->CampuriTabel(TabelLegat) : QString();
 
-        q7.SQL(QStringLiteral("select id_%1 as \"ID\" from %1 ").arg(TabelLegat));
+        // In creation order: without an order the database may return the rows in any order.
+        q7.SQL(QStringLiteral("select id_%1 as \"ID\" from %1 order by id_%1").arg(TabelLegat));
         for (q7.Open(); !q7.Eof(); q7.Next()) {
             const int id = q7.Intreg(QStringLiteral("ID"));
             ListaId << QString::number(id);

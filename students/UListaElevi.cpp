@@ -141,7 +141,8 @@ void TListaElevi::Reincarca()
     {
         TCitire citire(DM->Tr);
         TQuery &q = DM->Q5;
-        q.SQL(QStringLiteral("select    ID_ELEVI  from    ELEVI"));
+        // In creation order: without an order the database may return the rows in any order.
+        q.SQL(QStringLiteral("select    ID_ELEVI  from    ELEVI order by ID_ELEVI"));
         for (q.Open(); !q.Eof(); q.Next()) {
             const int id = q.Intreg(QStringLiteral("ID_ELEVI"));
             Linii.push_back({id, DM->ParseExp(expresie, id, -1)});

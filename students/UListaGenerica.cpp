@@ -52,7 +52,8 @@ void TListaGenerica::Reincarca()
         TCitire citire(DM->Tr);
         const QString expresie = ProfilInregistrat()->CampuriTabel(Tabel);
         TQuery &q = DM->Q5;
-        q.SQL(QStringLiteral("select id_%1 as \"ID\" from %1 ").arg(Tabel));
+        // In creation order: without an order the database may return the rows in any order.
+        q.SQL(QStringLiteral("select id_%1 as \"ID\" from %1 order by id_%1").arg(Tabel));
         for (q.Open(); !q.Eof(); q.Next()) {
             const int id = q.Intreg(QStringLiteral("ID"));
             Linii.push_back({id, DM->ParseExp(expresie, -1, id)});
