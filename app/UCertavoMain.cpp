@@ -3,6 +3,7 @@
 #include "UCentreazaForm.h"
 #include "UConfigurareDiploma.h"
 #include "UEditorConfigGlobal.h"
+#include "UImportExcelExpert.h"
 #include "UListaElevi.h"
 #include "UListaGenerica.h"
 #include "UPrompter.h"
@@ -77,5 +78,14 @@ void TCertavoMain::Configurarenota1Click()
     UI::Modal(&dlg);
 }
 void TCertavoMain::Configurareimprimanta2Click() { InLucru(); }
-void TCertavoMain::ImportdinExcel1Click() { InLucru(); }
+void TCertavoMain::ImportdinExcel1Click()
+{
+    {
+        TImportExcelExpert dlg(this);
+        UI::Modal(&dlg);
+    }
+    // Rows written before a "Renunt" or an error stay, so the list is reloaded in every case.
+    Lista->Reincarca();
+    Lista->Filtreaza();
+}
 void TCertavoMain::Desprenoi1Click() { ArataDespre(this); }

@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QDialog>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -74,6 +76,24 @@ private Q_SLOTS:
         w.Configurarescoala1->trigger();
         w.Configurarenota1->trigger();
         QCOMPARE(p.DialoguriDeschise, (QStringList{"Configurare Diploma", "Configurare scoala", "Editor informatii globale"}));
+    }
+
+    // The import opens its wizard; rows it wrote stay after "Renunt", so the list is reloaded anyway.
+    void importReloadsList()
+    {
+        TPrompterScriptat p;
+        TCertavoMain w;
+        QCOMPARE(w.Lista->VT->topLevelItemCount(), 0);
+        p.Dialoguri.enqueue([this](QDialog *d) {
+            m_b->Executa({QStringLiteral("insert into ELEVI (ID_ELEVI) values (7)")});
+            QTest::mouseClick(d->findChild<QPushButton *>(QStringLiteral("RzBitBtn3")), Qt::LeftButton);
+            return d->result();
+        });
+        w.ImportdinExcel1->trigger();
+        QCOMPARE(p.DialoguriDeschise, QStringList{QStringLiteral("Import de date din Excel")});
+        QVERIFY(p.Dialoguri.isEmpty());
+        QCOMPARE(w.Lista->VT->topLevelItemCount(), 1);
+        QVERIFY(p.Mesaje.isEmpty());
     }
 
     // The student list fills the main window and is loaded when the window opens.
