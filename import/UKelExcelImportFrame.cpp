@@ -162,6 +162,12 @@ void TKelExcelImportFrame::PaginaOkClick()
         throw EEroare(QStringLiteral("Va rog selectati coloana din care voi prelua datele"));
 }
 
+bool TKelExcelImportFrame::EsteBaiat(const QString &CNP)
+{
+    // Boys born since 2000 start with 5 (3 and 7 for other centuries and residents), not 1.
+    return !CNP.isEmpty() && QStringLiteral("1357").contains(CNP[0]);
+}
+
 QString TKelExcelImportFrame::ParteNume(const QString &text, bool primaParte)
 {
     const QString t = text.trimmed();
@@ -185,7 +191,7 @@ QString TKelExcelImportFrame::Valoare(int Linie, const QString &CNP) const
     case SursaConstanta:
         return RzEdit1->text();
     case SursaSex:
-        return CNP.startsWith(QLatin1Char('1')) ? RzEdit3->text() : RzEdit2->text();
+        return EsteBaiat(CNP) ? RzEdit3->text() : RzEdit2->text();
     default:
         return {};
     }

@@ -28,6 +28,8 @@ public:
 
     // The part of a name before its first blank (or after it), both trimmed.
     static QString ParteNume(const QString &text, bool primaParte);
+    // The sex digit of a boy (odd: 1, 3, 5, 7); every other CNP gets the girls' text.
+    static bool EsteBaiat(const QString &CNP);
     bool NuImport() const;
     // Ticks or unticks "NU import" as a click would.
     void SeteazaNuImport(bool bifat);

@@ -120,3 +120,18 @@ XLSX.utils.book_append_sheet(registruElevi, foaieFaraCnp, 'Fara CNP');
 XLSX.writeFile(registruElevi, 'elevi.xlsx', { bookType: 'xlsx', bookSST: true });
 XLSX.writeFile(registruElevi, 'elevi.xls', { bookType: 'xls' });
 XLSX.writeFile(registruElevi, 'elevi.ods', { bookType: 'ods' });
+
+// A password-protected workbook: SheetJS writes none, so its TABID record (six bytes, not needed to
+// read the file) becomes a FILEPASS record of the XOR obfuscation, through SheetJS's own CFB module.
+const CFB = (await import('cfb')).default;
+const protejat = CFB.read(XLSX.write(registruElevi, { bookType: 'xls', type: 'buffer' }), { type: 'buffer' });
+const flux = CFB.find(protejat, 'Workbook').content;
+for (let o = 0; o + 4 <= flux.length;) {
+  const tip = flux[o] | (flux[o + 1] << 8), lungime = flux[o + 2] | (flux[o + 3] << 8);
+  if (tip === 0x13d && lungime === 6) {
+    flux.set([0x2f, 0x00, 6, 0, 0, 0, 0x34, 0x12, 0x78, 0x56], o);
+    break;
+  }
+  o += 4 + lungime;
+}
+writeFileSync('elevi_parola.xls', CFB.write(protejat, { type: 'buffer', fileType: 'cfb' }));
