@@ -202,6 +202,12 @@ void TKelExcelImportFrame::ImportaValoare(int Linie, int IdElev, const QString &
     if (NuImport())
         return;
     const QString text = Valoare(Linie, CNP);
+    // The driver would cut a longer text to the column's size without a word.
+    if (text.size() > LungimeMaxima)
+        throw EEroare(QStringLiteral("Valoarea pentru %1 are %2 caractere; se pot pastra cel mult %3")
+                          .arg(CodComplet)
+                          .arg(text.size())
+                          .arg(LungimeMaxima));
     QString formular, pagina, camp;
     TDM::DescompuneCod(CodComplet, formular, pagina, camp);
     TQuery &q = DM->Q1;

@@ -34,6 +34,9 @@ public:
     // Ticks or unticks "NU import" as a click would.
     void SeteazaNuImport(bool bifat);
 
+    // The size of DATE.VALOARE_TEXT.
+    static constexpr int LungimeMaxima = 256;
+
     QString CodComplet;
     QString CodFormular;
     // The wizard ticked "NU import" because the field's document was not chosen; it unticks

@@ -459,6 +459,20 @@ private Q_SLOTS:
         QCOMPARE(ElevCuCnp(QStringLiteral("5030910401037")), 0);
     }
 
+    // A value longer than the database keeps is refused, not cut: its row is rolled back.
+    void valoarePreaLunga()
+    {
+        TPrompterScriptat p;
+        const QHash<QString, TSursa> surse{{QStringLiteral("Certavo.FATA.C_NUME"), {0, QStringLiteral("A")}}};
+        QCOMPARE(Importa(Fixtura("elevi.xlsx"), 1, QStringLiteral("B"), surse, p, {QStringLiteral("Certavo")}), 0);
+        QCOMPARE(p.Erori.size(), 1);
+        QVERIFY2(p.Erori.first().contains(QStringLiteral("2020708401024")), qPrintable(p.Erori.first()));
+        QVERIFY2(p.Erori.first().contains(QStringLiteral("300 caractere")), qPrintable(p.Erori.first()));
+        QCOMPARE(NumarElevi(), 1);
+        QCOMPARE(Valoare(ElevCuCnp(QStringLiteral("1010506401013")), "Certavo.FATA.C_NUME"), QStringLiteral("Primul Elev"));
+        QCOMPARE(ElevCuCnp(QStringLiteral("2020708401024")), 0);
+    }
+
     // "Renunt" during the import stops after the current row's commit; the bar counts the rows.
     void oprireInTimpulImportului()
     {
