@@ -3,6 +3,7 @@
 #include "UCentreazaForm.h"
 #include "UConfigurareDiploma.h"
 #include "UEditorConfigGlobal.h"
+#include "UImportExcelExpert.h"
 #include "UListaElevi.h"
 #include "UListaGenerica.h"
 #include "PrintWizUnit.h"
@@ -11,10 +12,6 @@
 #include <QMenuBar>
 
 TCertavoMain *CertavoMain = nullptr;
-
-namespace {
-void InLucru() { UI::Mesaj(QStringLiteral("Functionalitate in lucru")); }
-} // namespace
 
 TCertavoMain::TCertavoMain(QWidget *owner) : QMainWindow(owner)
 {
@@ -78,5 +75,14 @@ void TCertavoMain::Configurarenota1Click()
     UI::Modal(&dlg);
 }
 void TCertavoMain::Configurareimprimanta2Click() { ArataPrintWiz(this); }
-void TCertavoMain::ImportdinExcel1Click() { InLucru(); }
+void TCertavoMain::ImportdinExcel1Click()
+{
+    {
+        TImportExcelExpert dlg(this);
+        UI::Modal(&dlg);
+    }
+    // Rows written before a "Renunt" or an error stay, so the list is reloaded in every case.
+    Lista->Reincarca();
+    Lista->Filtreaza();
+}
 void TCertavoMain::Desprenoi1Click() { ArataDespre(this); }

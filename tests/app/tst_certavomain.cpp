@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QDialog>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -82,6 +84,24 @@ private Q_SLOTS:
             QCOMPARE(p.Mesaje, QStringList{MesajFaraImprimanta});
             QCOMPARE(p.DialoguriDeschise.size(), 3);
         }
+    }
+
+    // The import opens its wizard; rows it wrote stay after "Renunt", so the list is reloaded anyway.
+    void importReloadsList()
+    {
+        TPrompterScriptat p;
+        TCertavoMain w;
+        QCOMPARE(w.Lista->VT->topLevelItemCount(), 0);
+        p.Dialoguri.enqueue([this](QDialog *d) {
+            m_b->Executa({QStringLiteral("insert into ELEVI (ID_ELEVI) values (7)")});
+            QTest::mouseClick(d->findChild<QPushButton *>(QStringLiteral("RzBitBtn3")), Qt::LeftButton);
+            return d->result();
+        });
+        w.ImportdinExcel1->trigger();
+        QCOMPARE(p.DialoguriDeschise, QStringList{QStringLiteral("Import de date din Excel")});
+        QVERIFY(p.Dialoguri.isEmpty());
+        QCOMPARE(w.Lista->VT->topLevelItemCount(), 1);
+        QVERIFY(p.Mesaje.isEmpty());
     }
 
     // The student list fills the main window and is loaded when the window opens.
