@@ -190,7 +190,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("curat");
-        QTest::newRow("spec example") << "Liceul X; ; Arad; ;" << "Liceul X; Arad";
+        QTest::newRow("trailing and doubled separators") << "Liceul X; ; Arad; ;" << "Liceul X; Arad";
         QTest::newRow("trailing separators") << "A; ; ; " << "A";
         QTest::newRow("many empty in the middle") << "A; ; ; ; B" << "A; B";
         QTest::newRow("only separators") << "; ; ;" << "";
