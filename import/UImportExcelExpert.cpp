@@ -447,13 +447,7 @@ int TImportExcelExpert::GasesteSauCreeazaElev(const QString &cnp, const QString 
         return id;
     }
     q1.Close();
-    q2.SQL(QStringLiteral("SELECT GEN_ID(G_ID_ELEVI, 1) AS \"ID\" FROM RDB$DATABASE"));
-    q2.Open();
-    const int id = q2.Intreg(QStringLiteral("ID"));
-    q2.Close();
-    q2.SQL(QStringLiteral("INSERT INTO ELEVI (ID_ELEVI) VALUES (:ID_ELEVI)"));
-    q2.Param(QStringLiteral("ID_ELEVI"), id);
-    q2.ExecSQL();
+    const int id = DM->InregistrareNoua(QStringLiteral("ELEVI"));
     q2.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE ASOCIAT_CU = 'ELEVI'"));
     for (q2.Open(); !q2.Eof(); q2.Next()) {
         q3.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
