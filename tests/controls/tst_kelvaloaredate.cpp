@@ -1,3 +1,4 @@
+#include "TMesajEroare.h"
 #include "KelValoareDate.h"
 #include "UEroare.h"
 
@@ -40,15 +41,7 @@ TGetter Getter(const QString &tip)
     return g.value(tip);
 }
 
-QString Mesaj(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const EEroare &e) {
-        return e.Mesaj();
-    }
-    return {};
-}
+constexpr auto Mesaj = &MesajEroare;
 } // namespace
 
 class TTestKelValoareDate : public QObject

@@ -1,3 +1,4 @@
+#include "TMesajEroare.h"
 #include "TDirectorTest.h"
 #include "TPrompterScriptat.h"
 #include "UEditorConfigGlobal.h"
@@ -55,15 +56,7 @@ public:
     QString Alfa, AltZeta;
 };
 
-QString Eroare(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const EEroare &e) {
-        return e.Mesaj();
-    }
-    return {};
-}
+constexpr auto Eroare = &MesajEroare;
 
 QMap<QString, QString> Stocate()
 {

@@ -1,3 +1,4 @@
+#include "TMesajEroare.h"
 #include "FormularDePrintat.h"
 #include "QFormularTextArea.h"
 #include "TDirectorTest.h"
@@ -41,15 +42,7 @@ void ScrieFundal(const QString &cale, const QByteArray &continut)
     f.write(continut);
 }
 
-QString Eroare(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const EEroare &e) {
-        return e.Mesaj();
-    }
-    return {};
-}
+constexpr auto Eroare = &MesajEroare;
 
 bool Apropiat(QColor a, QColor b) { return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 30; }
 } // namespace

@@ -1,3 +1,4 @@
+#include "TMesajEroare.h"
 #include "FormularDePrintat.h"
 #include "QFormularTextArea.h"
 #include "TDirectorTest.h"
@@ -41,15 +42,7 @@ struct TFereastra
     }
 };
 
-QString Eroare(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const EEroare &e) {
-        return e.Mesaj();
-    }
-    return {};
-}
+constexpr auto Eroare = &MesajEroare;
 
 TParticularizareTextArea Inregistrare(const QString &camp, const QString &text = {})
 {

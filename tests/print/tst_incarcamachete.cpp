@@ -1,3 +1,4 @@
+#include "TMesajEroare.h"
 #include "FontFormular.h"
 #include "FormularDePrintat.h"
 #include "QFormularTextArea.h"
@@ -93,15 +94,7 @@ TFormularTextArea::TAlignment Aliniere(const QString &s)
     return TFormularTextArea::taCenter;
 }
 
-QString Eroare(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const EEroare &e) {
-        return e.Mesaj();
-    }
-    return {};
-}
+constexpr auto Eroare = &MesajEroare;
 } // namespace
 
 class TstIncarcaMachete : public QObject

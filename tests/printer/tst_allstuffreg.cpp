@@ -1,3 +1,4 @@
+#include "TMesajEroare.h"
 #include "TDirectorTest.h"
 #include "UAllStuffReg.h"
 #include "UEroare.h"
@@ -11,15 +12,7 @@ namespace {
 QVariant Stocat(const QString &nume) { return DeschideCheie(TAllStuffReg::Cheie)->value(nume); }
 void Stocheaza(const QString &nume, const QString &v) { DeschideCheie(TAllStuffReg::Cheie)->setValue(nume, v); }
 
-QString Eroare(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const EEroare &e) {
-        return e.Mesaj();
-    }
-    return {};
-}
+constexpr auto Eroare = &MesajEroare;
 } // namespace
 
 class TstAllStuffReg : public QObject
