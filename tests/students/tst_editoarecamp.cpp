@@ -45,6 +45,18 @@ class TstEditoareCamp : public QObject
                           .arg(text.isNull() ? QStringLiteral("null") : QLatin1Char('\'') + text + QLatin1Char('\''))});
     }
 
+    // Types the text into a line-edit editor and asks it to validate, the confirmations answered in order.
+    template <class TEditor>
+    bool PotSalvaDupaTastare(TEditor &e, TPrompterScriptat &p, const QString &text, const QList<bool> &raspunsuri)
+    {
+        for (bool r : raspunsuri)
+            p.Raspunsuri.enqueue(r);
+        Incarca(e);
+        e.show();
+        QTest::keyClicks(e.RzEdit1, text);
+        return e.PotSalva();
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -182,13 +194,8 @@ private Q_SLOTS:
         QFETCH(bool, poate);
         QFETCH(int, intrebari);
         TPrompterScriptat p;
-        for (bool r : raspunsuri)
-            p.Raspunsuri.enqueue(r);
         TEditorCampCNP e;
-        Incarca(e);
-        e.show();
-        QTest::keyClicks(e.RzEdit1, cnp);
-        QCOMPARE(e.PotSalva(), poate);
+        QCOMPARE(PotSalvaDupaTastare(e, p, cnp, raspunsuri), poate);
         QCOMPARE(p.Intrebari.size(), intrebari);
         if (intrebari)
             QCOMPARE(p.Intrebari[0], QStringLiteral("Codul numeric personal este eronat! Sigur doriti sa continuati?"));
@@ -351,13 +358,8 @@ private Q_SLOTS:
         QFETCH(bool, poate);
         QFETCH(int, intrebari);
         TPrompterScriptat p;
-        for (bool r : raspunsuri)
-            p.Raspunsuri.enqueue(r);
         TEditorGenericNotaSauCalificativ e;
-        Incarca(e);
-        e.show();
-        QTest::keyClicks(e.RzEdit1, text);
-        QCOMPARE(e.PotSalva(), poate);
+        QCOMPARE(PotSalvaDupaTastare(e, p, text, raspunsuri), poate);
         QCOMPARE(p.Intrebari.size(), intrebari);
         if (intrebari)
             QCOMPARE(p.Intrebari[0], QStringLiteral("Textul introdus ar putea fi o nota (include cifre) dar va fi tiparit "
