@@ -6,4 +6,5 @@ ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 install_missing
 build
 cd "$ROOT/build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+# The fuzz targets (label "fuzz") run only from tests/fuzz/run.sh or `ctest -L fuzz`.
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -LE fuzz -j"$(nproc)"

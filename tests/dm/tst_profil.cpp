@@ -82,6 +82,10 @@ private Q_SLOTS:
         QTest::newRow("page marker")
             << TFlux().I(1).I(0).I(0).I(1).I(0).T("a").T("b").I(0).I(1).I(4).w.Date() << "Invalid stream";
         QTest::newRow("two billion lines") << TFlux().I(0).I(2000000000).Linie().w.Date() << "Fisier deteriorat";
+        QTest::newRow("two billion documents") << TFlux().I(1).I(0).I(0).I(2000000000).w.Date() << "Fisier deteriorat";
+        QTest::newRow("two billion pages")
+            << TFlux().I(1).I(0).I(0).I(1).I(0).T("a").T("b").I(0).I(2000000000).w.Date() << "Fisier deteriorat";
+        QTest::newRow("negative document count") << TFlux().I(1).I(0).I(0).I(-1).w.Date() << "Fisier deteriorat";
         QTest::newRow("fewer lines than counted") << TFlux().I(0).I(3).Linie().Linie().w.Date() << "Fisier deteriorat";
         QTest::newRow("text where a number goes") << TFlux().T("0").w.Date() << "Fisier deteriorat";
     }
