@@ -80,11 +80,9 @@ QString TCititorFlux::CitesteText()
         const qsizetype n = lungime32();
         if (n > Ramas() / 2)
             Eroare(QStringLiteral("lungime %1 mai mare decat restul fisierului").arg(n));
-        const char *p = Ia(n * 2);
-        QString s(n, Qt::Uninitialized);
-        for (qsizetype i = 0; i < n; ++i)
-            s[i] = QChar(qFromLittleEndian<uint16_t>(p + 2 * i));
-        return s;
+        // Decoded, not copied: a lone surrogate becomes U+FFFD, so every text read can be written back.
+        QStringDecoder utf16(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless);
+        return utf16(QByteArrayView(Ia(n * 2), n * 2));
     }
     case Flux::TextUtf8: {
         const qsizetype n = lungime32();

@@ -169,7 +169,7 @@ TSursaCamp TKelExcelImportFrame::Sursa() const
     s.CodComplet = CodComplet;
     s.Fel = RzComboBox1->currentIndex();
     s.Litere = RzButtonEdit1->text();
-    s.Constanta = RzEdit1->text();
+    s.TextConstant = RzEdit1->text();
     s.Fete = RzEdit2->text();
     s.Baieti = RzEdit3->text();
     s.NuImport = NuImport();

@@ -126,7 +126,7 @@ QString TPreluareElevi::Valoare(const TSursaCamp &sursa, const TListaColoaneExce
         return sursa.Fel == TSursaCamp::Coloana ? text : ParteNume(text, sursa.Fel == TSursaCamp::PrimaParte);
     }
     case TSursaCamp::Constanta:
-        return sursa.Constanta;
+        return sursa.TextConstant;
     case TSursaCamp::Sex:
         return EsteBaiat(cnp) ? sursa.Baieti : sursa.Fete;
     default:

@@ -14,7 +14,7 @@ struct TSursaCamp
     QString CodComplet; // "FORMULAR.PAGINA.CAMP"
     int Fel = Coloana;
     QString Litere;     // the column, for Coloana, PrimaParte and ADouaParte
-    QString Constanta;
+    QString TextConstant;
     QString Fete, Baieti;
     bool NuImport = false;
 };

@@ -31,7 +31,7 @@ TSursaCamp Sursa(const QString &arg)
     const QString valoare = arg.mid(doua + 1);
     if (fel == u"constanta") {
         s.Fel = TSursaCamp::Constanta;
-        s.Constanta = valoare;
+        s.TextConstant = valoare;
     } else if (fel == u"sex") {
         s.Fel = TSursaCamp::Sex;
         s.Fete = valoare.section(QLatin1Char('/'), 0, 0);
