@@ -80,9 +80,19 @@ QString TCititorFlux::CitesteText()
         const qsizetype n = lungime32();
         if (n > Ramas() / 2)
             Eroare(QStringLiteral("lungime %1 mai mare decat restul fisierului").arg(n));
-        // Decoded, not copied: a lone surrogate becomes U+FFFD, so every text read can be written back.
-        QStringDecoder utf16(QStringDecoder::Utf16LE, QStringDecoder::Flag::Stateless);
-        return utf16(QByteArrayView(Ia(n * 2), n * 2));
+        const char *p = Ia(n * 2);
+        QString s(n, Qt::Uninitialized);
+        for (qsizetype i = 0; i < n; ++i)
+            s[i] = QChar(qFromLittleEndian<uint16_t>(p + 2 * i));
+        // A lone surrogate has no UTF-8 form: it becomes U+FFFD, so every text read can be
+        // written back as it was read.
+        for (qsizetype i = 0; i < n; ++i) {
+            if (s[i].isHighSurrogate() && i + 1 < n && s[i + 1].isLowSurrogate())
+                ++i;
+            else if (s[i].isSurrogate())
+                s[i] = QChar::ReplacementCharacter;
+        }
+        return s;
     }
     case Flux::TextUtf8: {
         const qsizetype n = lungime32();
