@@ -27,6 +27,7 @@ export QT_QPA_PLATFORM=offscreen
 # Readers that take a path get their input through a file: keep it in memory when possible.
 [ -d /dev/shm ] && export TMPDIR=/dev/shm
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+export LSAN_OPTIONS="suppressions=$ROOT/tests/fuzz/lsan.supp"
 status=0
 for t in "${TARGETS[@]}"; do
   work="$BUILD/fuzz/corpus/$t"
