@@ -26,14 +26,11 @@ void TTranzactie::Commit()
         throw EEroare(QStringLiteral("Nu exista o tranzactie activa."));
     if (m_inchide)
         m_inchide();
-    if (!m_db.commit()) {
-        const QSqlError e = m_db.lastError();
-        m_activ = false;
-        ++m_generatie;
-        m_db.close();
-        m_db.open();
-        throw EEroareBaza(e, QStringLiteral("Nu pot salva tranzactia: %1").arg(e.text()));
-    }
+    // Not a database error that a writer tries again: the client forgets a transaction whose
+    // commit failed while the server keeps it open with its locks, so a second try would wait
+    // for it for ever.
+    if (!m_db.commit())
+        throw EEroare(QStringLiteral("Nu pot salva tranzactia: %1").arg(m_db.lastError().text()));
     m_activ = false;
     ++m_generatie;
 }

@@ -15,8 +15,6 @@ public:
     // transaction are not reused in the next (the driver keeps the old handle).
     quint64 Generatie() const { return m_generatie; }
     void StartTransaction();
-    // A failed commit reconnects: the client forgets such a transaction while the server
-    // keeps it open with its locks until the connection ends.
     void Commit();
     void Rollback();
     // Called before a commit or rollback: open result sets are closed first.

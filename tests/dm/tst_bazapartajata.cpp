@@ -151,7 +151,11 @@ private Q_SLOTS:
         const QString ultima = QStringLiteral(" r%1").arg(kRunde);
         for (int e = primul; e < primul + kElevi; ++e) {
             const auto text = [&](const QString &pagina, const QString &camp) {
-                return m_b->Dm().CitesteValoare(QStringLiteral("T"), pagina, camp, e, -1);
+                return m_b->Valoare(QStringLiteral("select VALOARE_TEXT from \"DATE\" where COD_FORMULAR = 'T' and "
+                                                   "COD_PAGINA = '%1' and COD_CAMP = '%2' and ID_ELEVI = %3")
+                                        .arg(pagina, camp)
+                                        .arg(e))
+                    .toString();
             };
             QCOMPARE(Numar(QStringLiteral("select count(*) from \"DATE\" where ID_ELEVI = %1").arg(e)), kRunde + 2);
             const QString a = text(QStringLiteral("P"), QStringLiteral("A"));
