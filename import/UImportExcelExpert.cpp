@@ -11,6 +11,7 @@
 #include "UKelExcelImportFrame.h"
 #include "UPaginaOk.h"
 #include "UPrompter.h"
+#include "UScrieValoare.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -462,14 +463,8 @@ int TImportExcelExpert::GasesteSauCreeazaElev(const QString &cnp, const QString 
         q3.ExecSQL();
     }
     q2.Close();
-    q3.SQL(QStringLiteral("UPDATE \"DATE\" SET VALOARE_TEXT=:CNP WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
-                          "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP) AND (ID_ELEVI=:ID_ELEVI)"));
-    q3.Param(QStringLiteral("CNP"), cnp);
-    q3.Param(QStringLiteral("COD_FORMULAR"), formular);
-    q3.Param(QStringLiteral("COD_PAGINA"), pagina);
-    q3.Param(QStringLiteral("COD_CAMP"), camp);
-    q3.Param(QStringLiteral("ID_ELEVI"), id);
-    q3.ExecSQL();
+    ScrieValoare(q3, QStringLiteral("ELEVI"), id, formular, pagina, camp, {{QStringLiteral("VALOARE_TEXT"), cnp}},
+                 {{QStringLiteral("VALOARE_NUM"), 0}});
     return id;
 }
 
@@ -534,12 +529,12 @@ void TImportExcelExpert::Importa()
             ++faraCnp;
         } else {
             try {
-                TScriere scriere(DM->Tr);
-                const int idElev = GasesteSauCreeazaElev(cnp, formular, pagina, camp);
-                DM->Q1.Close();
-                for (TKelExcelImportFrame *f : std::as_const(PaginiCampuri))
-                    f->ImportaValoare(i, idElev, cnp);
-                scriere.Commit();
+                ScrieInTranzactie(DM->Tr, [&] {
+                    const int idElev = GasesteSauCreeazaElev(cnp, formular, pagina, camp);
+                    DM->Q1.Close();
+                    for (TKelExcelImportFrame *f : std::as_const(PaginiCampuri))
+                        f->ImportaValoare(i, idElev, cnp);
+                });
             } catch (const EEroare &e) {
                 throw EEroare(QStringLiteral("Preluarea s-a oprit la elevul cu CNP-ul %1; datele lui nu au fost "
                                              "scrise, elevii de dinainte au fost preluati.\n%2")

@@ -8,6 +8,7 @@
 #include "UImportExcelExpert.h"
 #include "UPaginaOk.h"
 #include "UPrompter.h"
+#include "UScrieValoare.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -210,27 +211,8 @@ void TKelExcelImportFrame::ImportaValoare(int Linie, int IdElev, const QString &
                           .arg(LungimeMaxima));
     QString formular, pagina, camp;
     TDM::DescompuneCod(CodComplet, formular, pagina, camp);
-    TQuery &q = DM->Q1;
-    q.SQL(QStringLiteral("UPDATE \"DATE\" SET VALOARE_TEXT=:VAL WHERE (ID_ELEVI=:ID_ELEVI) AND "
-                         "(COD_FORMULAR=:FORMULAR) AND (COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP)"));
-    q.Param(QStringLiteral("VAL"), text);
-    q.Param(QStringLiteral("ID_ELEVI"), IdElev);
-    q.Param(QStringLiteral("FORMULAR"), formular);
-    q.Param(QStringLiteral("PAGINA"), pagina);
-    q.Param(QStringLiteral("CAMP"), camp);
-    q.ExecSQL();
-    if (q.RanduriAfectate() > 0)
-        return;
-    // A student stored before the field joined the profile has no row for it: the value
-    // would be lost without a word, so the row is added.
-    q.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
-                         "ID_ELEVI) VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :VALOARE_TEXT, :VALOARE_NUM, "
-                         ":ID_ELEVI)"));
-    q.Param(QStringLiteral("COD_FORMULAR"), formular);
-    q.Param(QStringLiteral("COD_PAGINA"), pagina);
-    q.Param(QStringLiteral("COD_CAMP"), camp);
-    q.Param(QStringLiteral("VALOARE_TEXT"), text);
-    q.Param(QStringLiteral("VALOARE_NUM"), 0);
-    q.Param(QStringLiteral("ID_ELEVI"), IdElev);
-    q.ExecSQL();
+    // A student stored before the field joined the profile has no row for it: the row is
+    // added, or the value would be lost without a word.
+    ScrieValoare(DM->Q1, QStringLiteral("ELEVI"), IdElev, formular, pagina, camp,
+                 {{QStringLiteral("VALOARE_TEXT"), text}}, {{QStringLiteral("VALOARE_NUM"), 0}});
 }
