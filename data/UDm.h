@@ -1,10 +1,13 @@
 #pragma once
+#include "UCitireInBloc.h"
 #include "UConexiune.h"
 #include "UQuery.h"
 #include "UTranzactie.h"
 
 #include <QObject>
 #include <QSqlDatabase>
+#include <QStringList>
+#include <functional>
 
 // The data module: the program's one connection, its one transaction and the shared queries.
 class TDM : public QObject
@@ -26,6 +29,8 @@ public:
     // The value of one field for a student (IdElev) or a record (IdInregistrare); -1 for none.
     QString CitesteValoare(const QString &formular, const QString &pagina, const QString &camp, int idElev,
                            int idInregistrare);
+    // The profile row of a field (from the pass's cache inside a TCitireInBloc).
+    TLinieProfilCitita LinieProfil(const QString &formular, const QString &pagina, const QString &camp);
     // Replaces every {FORMULAR.PAG.CAMP} by the field's value; a transaction must be active.
     QString ParseExp(const QString &expresie, int idElev, int idInregistrare);
 
@@ -42,6 +47,9 @@ public:
     QString FisierBazaDeDate() const { return m_fisier; }
     int NumarComenziDDL() const { return m_ddl; }   // statements that changed the schema in this run
 
+    // The read-only pass in progress, if any (set by TCitireInBloc).
+    TValoriInBloc *Bloc = nullptr;
+
     QSqlDatabase Db;
     TTranzactie Tr;
     TQuery Q1, Q2, Q3, Q5, Q6, Q7, Q8, Q_GENERIC_LIST;
@@ -50,6 +58,15 @@ private:
     void GasesteFisierulLocal(const QString &nume);
     void DeschideBaza();
     void ScrieVersiunea(int v);
+    // One try of a start-up step, in its own transaction under the start-up lock.
+    void Pas(const std::function<void()> &pas);
+    // A start-up step, tried again when it meets another workstation's start-up.
+    void PasDePornire(const std::function<void()> &pas);
+    void AsiguraIndexulUnic(const QStringList &tabele);
+    static QStringList ColoaneIndexUnic(const QStringList &tabele);
+    QStringList SegmenteIndexUnic();
+    // Leaves one row per field and owner, the one the readers read.
+    void StergeDubluri(const QStringList &coloane);
     bool Exista(const QString &sql, const QString &param, const QString &valoare,
                 const QString &param2 = {}, const QString &valoare2 = {});
     void DDL(TQuery &q, const QString &sql);
@@ -60,6 +77,8 @@ private:
     void AdaugaCheiStraine(const QString &t);
     QString CitesteValoare(const QString &formular, const QString &pagina, const QString &camp, int idElev,
                            int idInregistrare, int adancime);
+    TRandValoare RandValoare(const QString &formular, const QString &pagina, const QString &camp, const QString &tabel,
+                             int id);
 
     QString m_numeConexiune;
     QString m_fisier;

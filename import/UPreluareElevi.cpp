@@ -2,6 +2,7 @@
 
 #include "UDm.h"
 #include "UEroare.h"
+#include "UScrieValoare.h"
 
 TPreluareElevi::TPreluareElevi(const TListaColoaneExcel &coloane, const QString &litereCnp, QList<TSursaCamp> surse)
     : m_coloane(coloane), m_surse(std::move(surse))
@@ -43,12 +44,12 @@ bool TPreluareElevi::ImportaRand(int rand)
     if (cnp.isEmpty())
         return false;
     try {
-        TScriere scriere(DM->Tr);
-        const int idElev = GasesteSauCreeazaElev(cnp);
-        DM->Q1.Close();
-        for (const TSursaCamp &s : std::as_const(m_surse))
-            ScrieValoare(s, rand, idElev, cnp);
-        scriere.Commit();
+        ScrieInTranzactie(DM->Tr, [&] {
+            const int idElev = GasesteSauCreeazaElev(cnp);
+            DM->Q1.Close();
+            for (const TSursaCamp &s : std::as_const(m_surse))
+                ScrieCamp(s, rand, idElev, cnp);
+        });
     } catch (const EEroare &e) {
         throw EEroare(QStringLiteral("Preluarea s-a oprit la elevul cu CNP-ul %1; datele lui nu au fost "
                                      "scrise, elevii de dinainte au fost preluati.\n%2")
@@ -88,14 +89,8 @@ int TPreluareElevi::GasesteSauCreeazaElev(const QString &cnp)
         q3.ExecSQL();
     }
     q2.Close();
-    q3.SQL(QStringLiteral("UPDATE \"DATE\" SET VALOARE_TEXT=:CNP WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
-                          "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP) AND (ID_ELEVI=:ID_ELEVI)"));
-    q3.Param(QStringLiteral("CNP"), cnp);
-    q3.Param(QStringLiteral("COD_FORMULAR"), m_formular);
-    q3.Param(QStringLiteral("COD_PAGINA"), m_pagina);
-    q3.Param(QStringLiteral("COD_CAMP"), m_camp);
-    q3.Param(QStringLiteral("ID_ELEVI"), id);
-    q3.ExecSQL();
+    ScrieValoare(q3, QStringLiteral("ELEVI"), id, m_formular, m_pagina, m_camp, {{QStringLiteral("VALOARE_TEXT"), cnp}},
+                 {{QStringLiteral("VALOARE_NUM"), 0}});
     return id;
 }
 
@@ -134,7 +129,7 @@ QString TPreluareElevi::Valoare(const TSursaCamp &sursa, const TListaColoaneExce
     }
 }
 
-void TPreluareElevi::ScrieValoare(const TSursaCamp &sursa, int rand, int idElev, const QString &cnp)
+void TPreluareElevi::ScrieCamp(const TSursaCamp &sursa, int rand, int idElev, const QString &cnp)
 {
     if (sursa.NuImport)
         return;
@@ -147,27 +142,8 @@ void TPreluareElevi::ScrieValoare(const TSursaCamp &sursa, int rand, int idElev,
                           .arg(LungimeMaxima));
     QString formular, pagina, camp;
     TDM::DescompuneCod(sursa.CodComplet, formular, pagina, camp);
-    TQuery &q = DM->Q1;
-    q.SQL(QStringLiteral("UPDATE \"DATE\" SET VALOARE_TEXT=:VAL WHERE (ID_ELEVI=:ID_ELEVI) AND "
-                         "(COD_FORMULAR=:FORMULAR) AND (COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP)"));
-    q.Param(QStringLiteral("VAL"), text);
-    q.Param(QStringLiteral("ID_ELEVI"), idElev);
-    q.Param(QStringLiteral("FORMULAR"), formular);
-    q.Param(QStringLiteral("PAGINA"), pagina);
-    q.Param(QStringLiteral("CAMP"), camp);
-    q.ExecSQL();
-    if (q.RanduriAfectate() > 0)
-        return;
-    // A student stored before the field joined the profile has no row for it: the value
-    // would be lost without a word, so the row is added.
-    q.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
-                         "ID_ELEVI) VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :VALOARE_TEXT, :VALOARE_NUM, "
-                         ":ID_ELEVI)"));
-    q.Param(QStringLiteral("COD_FORMULAR"), formular);
-    q.Param(QStringLiteral("COD_PAGINA"), pagina);
-    q.Param(QStringLiteral("COD_CAMP"), camp);
-    q.Param(QStringLiteral("VALOARE_TEXT"), text);
-    q.Param(QStringLiteral("VALOARE_NUM"), 0);
-    q.Param(QStringLiteral("ID_ELEVI"), idElev);
-    q.ExecSQL();
+    // A student stored before the field joined the profile has no row for it: the row is
+    // added, or the value would be lost without a word.
+    ScrieValoare(DM->Q1, QStringLiteral("ELEVI"), idElev, formular, pagina, camp,
+                 {{QStringLiteral("VALOARE_TEXT"), text}}, {{QStringLiteral("VALOARE_NUM"), 0}});
 }

@@ -20,8 +20,9 @@ struct TSursaCamp
 };
 
 // Writes the rows of a read sheet into the database, with no window: one student per row,
-// matched by CNP (created when new). Each row is written in a transaction of its own, so an
-// interruption at any moment leaves every student either whole or not written at all.
+// matched by CNP (created when new). Each row is written in a transaction of its own (run again
+// when another workstation wrote the same rows at once), so an interruption at any moment leaves
+// every student either whole or not written at all.
 class TPreluareElevi
 {
 public:
@@ -46,7 +47,7 @@ public:
 
 private:
     int GasesteSauCreeazaElev(const QString &cnp);
-    void ScrieValoare(const TSursaCamp &sursa, int rand, int idElev, const QString &cnp);
+    void ScrieCamp(const TSursaCamp &sursa, int rand, int idElev, const QString &cnp);
 
     const TListaColoaneExcel &m_coloane;
     const TColoanaExcel *m_cnp = nullptr;
