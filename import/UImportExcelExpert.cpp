@@ -10,8 +10,8 @@
 #include "UExcelSelectieColoana.h"
 #include "UKelExcelImportFrame.h"
 #include "UPaginaOk.h"
+#include "UPreluareElevi.h"
 #include "UPrompter.h"
-#include "UScrieValoare.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -431,73 +431,12 @@ void TImportExcelExpert::PaginaOkClick()
         throw EEroare(QStringLiteral("Va rugam selectati coloana de pe care se vor prelua date pentru CNP"));
 }
 
-int TImportExcelExpert::GasesteSauCreeazaElev(const QString &cnp, const QString &formular, const QString &pagina,
-                                              const QString &camp)
-{
-    TQuery &q1 = DM->Q1, &q2 = DM->Q2, &q3 = DM->Q3;
-    q1.SQL(QStringLiteral("SELECT ID_ELEVI FROM \"DATE\" WHERE (VALOARE_TEXT=:CNP) AND (COD_FORMULAR=:FORMULAR) AND "
-                          "(COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP)"));
-    q1.Param(QStringLiteral("CNP"), cnp);
-    q1.Param(QStringLiteral("FORMULAR"), formular);
-    q1.Param(QStringLiteral("PAGINA"), pagina);
-    q1.Param(QStringLiteral("CAMP"), camp);
-    q1.Open();
-    if (!q1.Eof()) {
-        const int id = q1.Intreg(QStringLiteral("ID_ELEVI"));
-        q1.Close();
-        return id;
-    }
-    q1.Close();
-    const int id = DM->InregistrareNoua(QStringLiteral("ELEVI"));
-    q2.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE ASOCIAT_CU = 'ELEVI'"));
-    for (q2.Open(); !q2.Eof(); q2.Next()) {
-        q3.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
-                              "ID_ELEVI) VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :VALOARE_TEXT, :VALOARE_NUM, "
-                              ":ID_ELEVI)"));
-        q3.Param(QStringLiteral("COD_FORMULAR"), q2.Text(QStringLiteral("COD_FORMULAR")));
-        q3.Param(QStringLiteral("COD_PAGINA"), q2.Text(QStringLiteral("COD_PAGINA")));
-        q3.Param(QStringLiteral("COD_CAMP"), q2.Text(QStringLiteral("COD_CAMP")));
-        q3.Param(QStringLiteral("VALOARE_TEXT"), QString());
-        q3.Param(QStringLiteral("VALOARE_NUM"), 0);
-        q3.Param(QStringLiteral("ID_ELEVI"), id);
-        q3.ExecSQL();
-    }
-    q2.Close();
-    ScrieValoare(q3, QStringLiteral("ELEVI"), id, formular, pagina, camp, {{QStringLiteral("VALOARE_TEXT"), cnp}},
-                 {{QStringLiteral("VALOARE_NUM"), 0}});
-    return id;
-}
-
 void TImportExcelExpert::Importa()
 {
-    QString formular, pagina, camp;
-    {
-        TCitire citire(DM->Tr);
-        TQuery &q = DM->Q1;
-        q.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE TIP_DE_DATE = 'CNP'"));
-        q.Open();
-        if (q.Eof())
-            throw EEroare(QStringLiteral("NU exista CNP in profil diploma!"));
-        // The rows come in no set order, and a CNP field that inherits its value is never
-        // written by the record editor: the student's own CNP field is the one to match.
-        bool ales = false;
-        for (; !q.Eof(); q.Next()) {
-            const bool propriu = q.Text(QStringLiteral("ASOCIAT_CU")) == QLatin1String("ELEVI")
-                                 && q.Text(QStringLiteral("SIMILAR_CU")).trimmed().isEmpty();
-            if (!ales || propriu) {
-                formular = q.Text(QStringLiteral("COD_FORMULAR"));
-                pagina = q.Text(QStringLiteral("COD_PAGINA"));
-                camp = q.Text(QStringLiteral("COD_CAMP"));
-                ales = true;
-                if (propriu)
-                    break;
-            }
-        }
-        q.Close();
-    }
-    const TColoanaExcel *coloanaCnp = ColoaneExcel.DupaLitere(RzButtonEdit1->text());
-    if (!coloanaCnp)
-        throw EEroare(QStringLiteral("UPS: nu pot identifica CNP-ul"));
+    QList<TSursaCamp> surse;
+    for (const TKelExcelImportFrame *f : std::as_const(PaginiCampuri))
+        surse << f->Sursa();
+    TPreluareElevi preluare(ColoaneExcel, RzButtonEdit1->text(), surse);
 
     const int total = ColoaneExcel.NrRanduri();
     int faraCnp = 0;
@@ -521,26 +460,9 @@ void TImportExcelExpert::Importa()
 
     int i = 0;
     for (; i < total && !m_opreste; ++i) {
-        const QString cnp = coloanaCnp->at(i);
         LabelProgres->setText(QStringLiteral("Se preiau datele: randul %1 din %2").arg(i + 1).arg(total));
-        // A row kept for a 13-digit number in another column may have no CNP: matching it
-        // would pick any student whose CNP is still empty and overwrite that student.
-        if (cnp.isEmpty()) {
+        if (!preluare.ImportaRand(i))
             ++faraCnp;
-        } else {
-            try {
-                ScrieInTranzactie(DM->Tr, [&] {
-                    const int idElev = GasesteSauCreeazaElev(cnp, formular, pagina, camp);
-                    DM->Q1.Close();
-                    for (TKelExcelImportFrame *f : std::as_const(PaginiCampuri))
-                        f->ImportaValoare(i, idElev, cnp);
-                });
-            } catch (const EEroare &e) {
-                throw EEroare(QStringLiteral("Preluarea s-a oprit la elevul cu CNP-ul %1; datele lui nu au fost "
-                                             "scrise, elevii de dinainte au fost preluati.\n%2")
-                                  .arg(cnp, e.Mesaj()));
-            }
-        }
         ProgressBar1->setValue(i + 1);
         Q_EMIT RandImportat(i + 1, total);
         // Lets "Renunt" through between rows.
@@ -549,7 +471,7 @@ void TImportExcelExpert::Importa()
     if (faraCnp > 0)
         UI::Avertizare(QStringLiteral("%1 randuri fara CNP in coloana %2 nu au fost preluate")
                            .arg(faraCnp)
-                           .arg(coloanaCnp->Litere));
+                           .arg(preluare.ColoanaCnp().Litere));
     if (i < total) {
         UI::Mesaj(QStringLiteral("Preluarea a fost oprita: au fost preluate %1 din %2 randuri").arg(i).arg(total));
         done(UI::RezultatRenunt);

@@ -80,8 +80,6 @@ private:
     bool PaginaAfisata(int index) const;
     void CitesteFoaia();
     void Importa();
-    int GasesteSauCreeazaElev(const QString &cnp, const QString &formular, const QString &pagina,
-                              const QString &camp);
 
     bool m_importInCurs = false;
     bool m_opreste = false;

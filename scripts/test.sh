@@ -10,4 +10,5 @@ build
 trap fbserver_stop EXIT
 fbserver_start
 cd "$ROOT/build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+# The fuzz targets (label "fuzz") run only from tests/fuzz/run.sh or `ctest -L fuzz`.
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -LE fuzz -j"$(nproc)"

@@ -139,7 +139,8 @@ void TListaElevi::Reincarca()
     Linii.clear();
     const QString expresie = ProfilInregistrat()->ListaCampuriElev();
     {
-        TCitire citire(DM->Tr);
+        // Each field of the expression is read once for every student.
+        TCitireInBloc bloc(*DM, TCitireInBloc::TotiElevii);
         TQuery &q = DM->Q5;
         // In creation order: without an order the database may return the rows in any order.
         q.SQL(QStringLiteral("select    ID_ELEVI  from    ELEVI order by ID_ELEVI"));
