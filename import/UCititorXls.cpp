@@ -77,9 +77,13 @@ QString TCititorXls::MesajEroare(int cod)
 TCititorXls::TCititorXls(const QString &cale)
 {
     const QByteArray flux = CitesteFluxRegistru(cale);
+    // FreeXL reads damaged compound files past its own buffers: a file whose workbook stream
+    // libgsf cannot read, and so cannot be checked first, never reaches it.
+    if (flux.isEmpty())
+        throw EEroare(QStringLiteral("Fisierul XLS este deteriorat: registrul din el nu poate fi citit"));
     VerificaMarimeFoi(flux);
     int cod = freexl_open(QFile::encodeName(cale).constData(), &m_xls);
-    if ((cod == FREEXL_INVALID_MINI_STREAM || cod == FREEXL_CFBF_ILLEGAL_MINI_FAT_ENTRY) && !flux.isEmpty()) {
+    if (cod == FREEXL_INVALID_MINI_STREAM || cod == FREEXL_CFBF_ILLEGAL_MINI_FAT_ENTRY) {
         // Read the same workbook stream from a copy where it is too large for the mini stream.
         Inchide();
         m_copie = CopieRegistruXls(flux);

@@ -185,6 +185,14 @@ private Q_SLOTS:
         QVERIFY(t.elapsed() < 5000);
     }
 
+    // A compound file libgsf cannot read, on which FreeXL 1.0.6 reads past a buffer of its own,
+    // is refused before FreeXL opens it.
+    void xlsIlizibilPentruVerificariRefuzat()
+    {
+        const QString mesaj = MesajLaDeschidere(Fixtura("xls_deteriorat.xls"));
+        QVERIFY2(mesaj.contains(QStringLiteral("XLS este deteriorat")), qPrintable(mesaj));
+    }
+
     void fisiereRefuzate_data()
     {
         QTest::addColumn<QByteArray>("continut");
