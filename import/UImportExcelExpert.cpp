@@ -1,4 +1,5 @@
 #include "UImportExcelExpert.h"
+#include "UCampCnp.h"
 
 #include "UAfisareErori.h"
 #include "UButonComanda.h"
@@ -430,23 +431,11 @@ void TImportExcelExpert::PaginaOkClick()
         throw EEroare(QStringLiteral("Va rugam selectati coloana de pe care se vor prelua date pentru CNP"));
 }
 
-int TImportExcelExpert::GasesteSauCreeazaElev(const QString &cnp, const QString &formular, const QString &pagina,
-                                              const QString &camp)
+int TImportExcelExpert::GasesteSauCreeazaElev(const QString &cnp, const TCampCnp &campCnp)
 {
-    TQuery &q1 = DM->Q1, &q2 = DM->Q2, &q3 = DM->Q3;
-    q1.SQL(QStringLiteral("SELECT ID_ELEVI FROM \"DATE\" WHERE (VALOARE_TEXT=:CNP) AND (COD_FORMULAR=:FORMULAR) AND "
-                          "(COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP)"));
-    q1.Param(QStringLiteral("CNP"), cnp);
-    q1.Param(QStringLiteral("FORMULAR"), formular);
-    q1.Param(QStringLiteral("PAGINA"), pagina);
-    q1.Param(QStringLiteral("CAMP"), camp);
-    q1.Open();
-    if (!q1.Eof()) {
-        const int id = q1.Intreg(QStringLiteral("ID_ELEVI"));
-        q1.Close();
-        return id;
-    }
-    q1.Close();
+    if (const int gasit = campCnp.Elev(cnp); gasit != -1)
+        return gasit;
+    TQuery &q2 = DM->Q2, &q3 = DM->Q3;
     const int id = DM->InregistrareNoua(QStringLiteral("ELEVI"));
     q2.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE ASOCIAT_CU = 'ELEVI'"));
     for (q2.Open(); !q2.Eof(); q2.Next()) {
@@ -465,9 +454,9 @@ int TImportExcelExpert::GasesteSauCreeazaElev(const QString &cnp, const QString 
     q3.SQL(QStringLiteral("UPDATE \"DATE\" SET VALOARE_TEXT=:CNP WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
                           "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP) AND (ID_ELEVI=:ID_ELEVI)"));
     q3.Param(QStringLiteral("CNP"), cnp);
-    q3.Param(QStringLiteral("COD_FORMULAR"), formular);
-    q3.Param(QStringLiteral("COD_PAGINA"), pagina);
-    q3.Param(QStringLiteral("COD_CAMP"), camp);
+    q3.Param(QStringLiteral("COD_FORMULAR"), campCnp.Formular);
+    q3.Param(QStringLiteral("COD_PAGINA"), campCnp.Pagina);
+    q3.Param(QStringLiteral("COD_CAMP"), campCnp.Camp);
     q3.Param(QStringLiteral("ID_ELEVI"), id);
     q3.ExecSQL();
     return id;
@@ -475,31 +464,7 @@ int TImportExcelExpert::GasesteSauCreeazaElev(const QString &cnp, const QString 
 
 void TImportExcelExpert::Importa()
 {
-    QString formular, pagina, camp;
-    {
-        TCitire citire(DM->Tr);
-        TQuery &q = DM->Q1;
-        q.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE TIP_DE_DATE = 'CNP'"));
-        q.Open();
-        if (q.Eof())
-            throw EEroare(QStringLiteral("NU exista CNP in profil diploma!"));
-        // The rows come in no set order, and a CNP field that inherits its value is never
-        // written by the record editor: the student's own CNP field is the one to match.
-        bool ales = false;
-        for (; !q.Eof(); q.Next()) {
-            const bool propriu = q.Text(QStringLiteral("ASOCIAT_CU")) == QLatin1String("ELEVI")
-                                 && q.Text(QStringLiteral("SIMILAR_CU")).trimmed().isEmpty();
-            if (!ales || propriu) {
-                formular = q.Text(QStringLiteral("COD_FORMULAR"));
-                pagina = q.Text(QStringLiteral("COD_PAGINA"));
-                camp = q.Text(QStringLiteral("COD_CAMP"));
-                ales = true;
-                if (propriu)
-                    break;
-            }
-        }
-        q.Close();
-    }
+    const TCampCnp campCnp = TCampCnp::DinProfil();
     const TColoanaExcel *coloanaCnp = ColoaneExcel.DupaLitere(RzButtonEdit1->text());
     if (!coloanaCnp)
         throw EEroare(QStringLiteral("UPS: nu pot identifica CNP-ul"));
@@ -535,7 +500,7 @@ void TImportExcelExpert::Importa()
         } else {
             try {
                 TScriere scriere(DM->Tr);
-                const int idElev = GasesteSauCreeazaElev(cnp, formular, pagina, camp);
+                const int idElev = GasesteSauCreeazaElev(cnp, campCnp);
                 DM->Q1.Close();
                 for (TKelExcelImportFrame *f : std::as_const(PaginiCampuri))
                     f->ImportaValoare(i, idElev, cnp);

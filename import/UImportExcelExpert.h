@@ -19,6 +19,7 @@ class TFoaieDeCalcul;
 class TKelExcelImportFrame;
 class TPaginaOk;
 class TRegistru;
+struct TCampCnp;
 
 // The wizard that creates or updates students from the rows of one worksheet, matched by CNP.
 // Pages in the order they are shown: 0, 4, 1, 2, the field pages (5 ...), 3.
@@ -80,8 +81,7 @@ private:
     bool PaginaAfisata(int index) const;
     void CitesteFoaia();
     void Importa();
-    int GasesteSauCreeazaElev(const QString &cnp, const QString &formular, const QString &pagina,
-                              const QString &camp);
+    int GasesteSauCreeazaElev(const QString &cnp, const TCampCnp &campCnp);
 
     bool m_importInCurs = false;
     bool m_opreste = false;
