@@ -66,13 +66,8 @@ TInsertPaperForm::TInsertPaperForm(QWidget *parent) : QDialog(parent)
     CheckBoxOglinda->setObjectName(QStringLiteral("CheckBoxOglinda"));
     dreapta->addWidget(CheckBoxOglinda);
     dreapta->addStretch();
-    auto *butoane = new QHBoxLayout;
-    QPushButton *ok = ButonComanda(QStringLiteral("ButonOk"), QStringLiteral("Ok"), this);
-    QPushButton *renunt = ButonComanda(QStringLiteral("ButonRenunt"), QStringLiteral("Renunt"), this);
-    butoane->addStretch();
-    butoane->addWidget(ok);
-    butoane->addWidget(renunt);
-    dreapta->addLayout(butoane);
+    QPushButton *ok = nullptr;
+    dreapta->addLayout(RandOkRenunt(this, ok));
 
     auto *tot = new QHBoxLayout(this);
     tot->addLayout(stanga);
@@ -81,7 +76,6 @@ TInsertPaperForm::TInsertPaperForm(QWidget *parent) : QDialog(parent)
 
     connect(CheckBoxOglinda, &QCheckBox::clicked, this, &TInsertPaperForm::CheckBoxOglindaClick);
     connect(ok, &QPushButton::clicked, this, &TInsertPaperForm::OkClick);
-    connect(renunt, &QPushButton::clicked, this, [this] { done(UI::RezultatRenunt); });
     CentreazaForm(this);
 }
 

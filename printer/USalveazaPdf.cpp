@@ -38,18 +38,12 @@ TSalveazaPdf::TSalveazaPdf(QWidget *parent) : QDialog(parent)
     RadioPaginaCurenta->setChecked(true);
     RadioTiparire->setChecked(true);
 
-    auto *butoane = new QHBoxLayout;
-    QPushButton *ok = ButonComanda(QStringLiteral("ButonOk"), QStringLiteral("Ok"), this);
-    QPushButton *renunt = ButonComanda(QStringLiteral("ButonRenunt"), QStringLiteral("Renunt"), this);
-    butoane->addStretch();
-    butoane->addWidget(ok);
-    butoane->addWidget(renunt);
+    QPushButton *ok = nullptr;
     auto *l = new QVBoxLayout(this);
     l->addWidget(pagini);
     l->addWidget(fel);
-    l->addLayout(butoane);
+    l->addLayout(RandOkRenunt(this, ok));
     connect(ok, &QPushButton::clicked, this, [this] { done(UI::RezultatOk); });
-    connect(renunt, &QPushButton::clicked, this, [this] { done(UI::RezultatRenunt); });
     CentreazaForm(this);
 }
 

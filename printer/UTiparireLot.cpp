@@ -34,16 +34,11 @@ TAlegereLot::TAlegereLot(TListaElevi *lista, int elevi) : QDialog(lista), m_list
     auto *campuri = new QFormLayout;
     campuri->addRow(QStringLiteral("Documentul:"), ComboDocument);
     campuri->addRow(QStringLiteral("Pagina:"), ComboPagina);
-    auto *butoane = new QHBoxLayout;
-    QPushButton *ok = ButonComanda(QStringLiteral("ButonOk"), QStringLiteral("Ok"), this);
-    QPushButton *renunt = ButonComanda(QStringLiteral("ButonRenunt"), QStringLiteral("Renunt"), this);
-    butoane->addStretch();
-    butoane->addWidget(ok);
-    butoane->addWidget(renunt);
+    QPushButton *ok = nullptr;
     auto *l = new QVBoxLayout(this);
     l->addWidget(LabelElevi);
     l->addLayout(campuri);
-    l->addLayout(butoane);
+    l->addLayout(RandOkRenunt(this, ok));
 
     connect(ComboDocument, &QComboBox::currentIndexChanged, this, &TAlegereLot::DocumentAles);
     connect(ok, &QPushButton::clicked, this, [this] {
@@ -53,7 +48,6 @@ TAlegereLot::TAlegereLot(TListaElevi *lista, int elevi) : QDialog(lista), m_list
         }
         done(UI::RezultatOk);
     });
-    connect(renunt, &QPushButton::clicked, this, [this] { done(UI::RezultatRenunt); });
     DocumentAles();
     CentreazaForm(this);
 }

@@ -75,9 +75,8 @@ private Q_SLOTS:
     void init()
     {
         m_b = std::make_unique<TBazaTest>();
-        for (const char *f : {"layouts/CertificatAbsolvireZEZ.json", "layouts/CertificatCalificareProfesionalaNivel1.json",
-                              "ZEZ.BIN", "CCPN1-FATA.BIN", "CCPN1-SPATE.BIN", "certavo"})
-            m_b->Director().Copiaza(QString::fromLatin1(f));
+        m_b->CopiazaDocumentele();
+        m_b->Director().Copiaza(QStringLiteral("certavo"));
         QFile::setPermissions(Cale(QStringLiteral("certavo")), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     void cleanup() { m_b.reset(); }
