@@ -389,7 +389,57 @@ QString TDM::ParseExp(const QString &expresie, int idElev, int idInregistrare)
 QString TDM::CitesteValoare(const QString &formular, const QString &pagina, const QString &camp, int idElev,
                             int idInregistrare)
 {
-    return CitesteValoare(formular, pagina, camp, idElev, idInregistrare, 0);
+    if (!Bloc)
+        return CitesteValoare(formular, pagina, camp, idElev, idInregistrare, 0);
+    const QString cheie = TValoriInBloc::Cheie(formular, pagina, camp) + QStringLiteral("|%1|%2").arg(idElev).arg(idInregistrare);
+    if (const QString *v = Bloc->Memorat(cheie))
+        return *v;
+    const QString v = CitesteValoare(formular, pagina, camp, idElev, idInregistrare, 0);
+    Bloc->Memoreaza(cheie, v);
+    return v;
+}
+
+TLinieProfilCitita TDM::LinieProfil(const QString &formular, const QString &pagina, const QString &camp)
+{
+    if (Bloc)
+        return Bloc->LinieProfil(*this, formular, pagina, camp);
+    TCitire citire(Tr);
+    TInchide inchide(Q1);
+    Q1.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND (COD_PAGINA=:COD_PAGINA) "
+                          "AND (COD_CAMP=:COD_CAMP)"));
+    Q1.Param(QStringLiteral("COD_FORMULAR"), formular);
+    Q1.Param(QStringLiteral("COD_PAGINA"), pagina);
+    Q1.Param(QStringLiteral("COD_CAMP"), camp);
+    Q1.Open();
+    if (Q1.Eof())
+        return {};
+    return {true, Q1.Text(QStringLiteral("TIP_DE_DATE")), Q1.Text(QStringLiteral("ONOREZ_SIMILAR")),
+            Q1.Text(QStringLiteral("SIMILAR_CU")), Q1.Text(QStringLiteral("ASOCIAT_CU"))};
+}
+
+TRandValoare TDM::RandValoare(const QString &formular, const QString &pagina, const QString &camp, const QString &tabel,
+                              int id)
+{
+    if (Bloc)
+        if (const TRandValoare *r = Bloc->RandValoare(*this, formular, pagina, camp, tabel, id))
+            return *r;
+    TQuery &q = tabel == QLatin1String("ELEVI") ? Q2 : Q3;
+    TInchide inchide(q);
+    q.SQL(QStringLiteral("SELECT * FROM \"DATE\" WHERE (COD_FORMULAR=:COD_FORMULAR) AND (COD_PAGINA=:COD_PAGINA) AND "
+                         "(COD_CAMP=:COD_CAMP) AND (ID_")
+          + tabel + QStringLiteral("=:ID)"));
+    q.Param(QStringLiteral("COD_FORMULAR"), formular);
+    q.Param(QStringLiteral("COD_PAGINA"), pagina);
+    q.Param(QStringLiteral("COD_CAMP"), camp);
+    q.Param(QStringLiteral("ID"), id);
+    q.Open();
+    if (q.Eof())
+        return {};
+    TRandValoare r{true, q.Text(QStringLiteral("VALOARE_TEXT")), {}};
+    for (const QString &col : q.Coloane())
+        if (col.startsWith(QLatin1String("IDF_")))
+            r.Legaturi.insert(col, q.Camp(col));
+    return r;
 }
 
 QString TDM::CitesteValoare(const QString &formular, const QString &pagina, const QString &camp, int idElev,
@@ -399,57 +449,25 @@ QString TDM::CitesteValoare(const QString &formular, const QString &pagina, cons
     if (adancime > kAdancimeMaxima)
         return {};
     TCitire citire(Tr);
-    Q1.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND (COD_PAGINA=:COD_PAGINA) "
-                          "AND (COD_CAMP=:COD_CAMP)"));
-    Q1.Param(QStringLiteral("COD_FORMULAR"), formular);
-    Q1.Param(QStringLiteral("COD_PAGINA"), pagina);
-    Q1.Param(QStringLiteral("COD_CAMP"), camp);
-    Q1.Open();
-    if (Q1.Eof()) {
-        Q1.Close();
+    const TLinieProfilCitita linie = LinieProfil(formular, pagina, camp);
+    if (!linie.Exista)
         return {};
-    }
-    const QString os = Q1.Text(QStringLiteral("ONOREZ_SIMILAR"));
-    const QString sim = Q1.Text(QStringLiteral("SIMILAR_CU"));
-    const QString t = Q1.Text(QStringLiteral("ASOCIAT_CU"));
-    Q1.Close();
+    const QString &os = linie.OnorezSimilar;
+    const QString &sim = linie.SimilarCu;
+    const QString &t = linie.AsociatCu;
 
-    const auto randElev = [&]() -> TQuery & {
-        Q2.SQL(QStringLiteral("SELECT * FROM \"DATE\" WHERE (COD_FORMULAR=:COD_FORMULAR) AND (COD_PAGINA=:COD_PAGINA) AND "
-                              "(COD_CAMP=:COD_CAMP) AND (ID_ELEVI=:ID)"));
-        Q2.Param(QStringLiteral("COD_FORMULAR"), formular);
-        Q2.Param(QStringLiteral("COD_PAGINA"), pagina);
-        Q2.Param(QStringLiteral("COD_CAMP"), camp);
-        Q2.Param(QStringLiteral("ID"), idElev);
-        Q2.Open();
-        return Q2;
-    };
-    const auto valoareInregistrare = [&](int id) {
-        Q3.SQL(QStringLiteral("SELECT * FROM \"DATE\" WHERE (COD_FORMULAR=:COD_FORMULAR) AND (COD_PAGINA=:COD_PAGINA) AND "
-                              "(COD_CAMP=:COD_CAMP) AND (ID_")
-               + t + QStringLiteral("=:ID)"));
-        Q3.Param(QStringLiteral("COD_FORMULAR"), formular);
-        Q3.Param(QStringLiteral("COD_PAGINA"), pagina);
-        Q3.Param(QStringLiteral("COD_CAMP"), camp);
-        Q3.Param(QStringLiteral("ID"), id);
-        Q3.Open();
-        const QString v = Q3.Text(QStringLiteral("VALOARE_TEXT"));
-        Q3.Close();
-        return v;
-    };
+    const auto valoareInregistrare = [&](int id) { return RandValoare(formular, pagina, camp, t, id).Valoare; };
     // The record the student's link row names, or -1 when there is none.
     const auto inregistrareLegata = [&]() {
-        TQuery &q = randElev();
-        const QVariant id = q.Eof() ? QVariant() : q.Camp(QStringLiteral("IDF_") + t);
-        q.Close();
-        return id.isNull() ? -1 : id.toInt();
+        const TRandValoare r = RandValoare(formular, pagina, camp, QStringLiteral("ELEVI"), idElev);
+        if (!r.Exista)
+            return -1;
+        const auto it = r.Legaturi.constFind(QStringLiteral("IDF_") + t);
+        if (it == r.Legaturi.cend())
+            throw EEroare(QStringLiteral("Campul IDF_%1 nu exista in rezultat.").arg(t));
+        return it->isNull() ? -1 : it->toInt();
     };
-    const auto valoareElev = [&]() {
-        TQuery &q = randElev();
-        const QString v = q.Text(QStringLiteral("VALOARE_TEXT"));
-        q.Close();
-        return v;
-    };
+    const auto valoareElev = [&]() { return RandValoare(formular, pagina, camp, QStringLiteral("ELEVI"), idElev).Valoare; };
     const bool elevi = t == QLatin1String("ELEVI");
 
     const QString osMare = os.toUpper();

@@ -1,4 +1,5 @@
 #pragma once
+#include "UCitireInBloc.h"
 #include "UConexiune.h"
 #include "UQuery.h"
 #include "UTranzactie.h"
@@ -26,6 +27,8 @@ public:
     // The value of one field for a student (IdElev) or a record (IdInregistrare); -1 for none.
     QString CitesteValoare(const QString &formular, const QString &pagina, const QString &camp, int idElev,
                            int idInregistrare);
+    // The profile row of a field (from the pass's cache inside a TCitireInBloc).
+    TLinieProfilCitita LinieProfil(const QString &formular, const QString &pagina, const QString &camp);
     // Replaces every {FORMULAR.PAG.CAMP} by the field's value; a transaction must be active.
     QString ParseExp(const QString &expresie, int idElev, int idInregistrare);
 
@@ -41,6 +44,9 @@ public:
 
     QString FisierBazaDeDate() const { return m_fisier; }
     int NumarComenziDDL() const { return m_ddl; }   // statements that changed the schema in this run
+
+    // The read-only pass in progress, if any (set by TCitireInBloc).
+    TValoriInBloc *Bloc = nullptr;
 
     QSqlDatabase Db;
     TTranzactie Tr;
@@ -60,6 +66,8 @@ private:
     void AdaugaCheiStraine(const QString &t);
     QString CitesteValoare(const QString &formular, const QString &pagina, const QString &camp, int idElev,
                            int idInregistrare, int adancime);
+    TRandValoare RandValoare(const QString &formular, const QString &pagina, const QString &camp, const QString &tabel,
+                             int id);
 
     QString m_numeConexiune;
     QString m_fisier;

@@ -77,8 +77,10 @@ void TQuery::Executa()
         Eroare(p->q);
     if (p->coloane.isEmpty() && p->q.isSelect()) {
         const QSqlRecord r = p->q.record();
-        for (int i = 0; i < r.count(); ++i)
-            p->coloane.insert(r.fieldName(i).toUpper(), i);
+        for (int i = 0; i < r.count(); ++i) {
+            p->numeColoane << r.fieldName(i).toUpper();
+            p->coloane.insert(p->numeColoane.last(), i);
+        }
     }
     m_curent = p;
     m_activ = true;

@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
 #include <memory>
@@ -33,6 +34,8 @@ public:
 
     QVariant Camp(const QString &nume) const;
     QVariant Camp(int coloana) const;
+    // The result's column names, upper-case, in order.
+    QStringList Coloane() const { return m_curent ? m_curent->numeColoane : QStringList(); }
     QString Text(const QString &nume) const;     // null reads as empty
     int Intreg(const QString &nume, int implicit = 0) const;
     bool EsteNul(const QString &nume) const { return Camp(nume).isNull(); }
@@ -46,6 +49,7 @@ private:
         QSqlQuery q;
         QVector<QString> nume;
         QHash<QString, int> coloane;
+        QStringList numeColoane;
     };
     void Executa();
     [[noreturn]] void Eroare(const QSqlQuery &q) const;
@@ -59,4 +63,17 @@ private:
     std::shared_ptr<TPregatit> m_curent;
     bool m_activ = false;
     bool m_eof = true;
+};
+
+// Closes a query on every way out of a scope, also when an error escapes.
+class TInchide
+{
+public:
+    explicit TInchide(TQuery &Q) : m_q(Q) {}
+    ~TInchide() { m_q.Close(); }
+    TInchide(const TInchide &) = delete;
+    TInchide &operator=(const TInchide &) = delete;
+
+private:
+    TQuery &m_q;
 };

@@ -157,17 +157,9 @@ void UmpleArie(TFormularDePrintat *s, TFormularTextArea *a, int idElev)
     const QString valoare = DM->CitesteValoare(f, p, c, idElev, -1);
     QString tip = QStringLiteral("X");
     if (!f.isEmpty() || !p.isEmpty() || !c.isEmpty()) {
-        TQuery &q = DM->Q1;
-        q.SQL(QStringLiteral("SELECT TIP_DE_DATE FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
-                             "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)"));
-        q.Param(QStringLiteral("COD_FORMULAR"), f);
-        q.Param(QStringLiteral("COD_PAGINA"), p);
-        q.Param(QStringLiteral("COD_CAMP"), c);
-        q.Open();
-        const bool gasit = !q.Eof();
-        tip = q.Text(QStringLiteral("TIP_DE_DATE"));
-        q.Close();
-        if (!gasit)
+        const TLinieProfilCitita linie = DM->LinieProfil(f, p, c);
+        tip = linie.TipDeDate;
+        if (!linie.Exista)
             throw EEroare(QStringLiteral("%1 face referire la campul inexistent %2.%3.%4").arg(NumeArie(a), f, p, c));
     }
     const bool notaSauCalificativ = tip == QLatin1String("NOTA sau CALIFICATIV");
@@ -215,18 +207,24 @@ void UmpleArie(TFormularDePrintat *s, TFormularTextArea *a, int idElev)
 
 } // namespace
 
+void UmplePagina(TFormularDePrintat *s, int idElev)
+{
+    // The profile is read once for the page and each value once, however many boxes show it.
+    TCitireInBloc bloc(*DM, TCitireInBloc::UnElev);
+    for (int n = 1; n <= s->HighestTextAreaNumber(); ++n)
+        if (TFormularTextArea *a = s->FindTextArea(n))
+            a->SetText(QStringLiteral("<%1>").arg(n));
+    s->SetTextAreaTransparent(true);
+    s->SetZoom(100);
+    for (TFormularTextArea *a : s->TextAreas())
+        UmpleArie(s, a, idElev);
+}
+
 void FillPreview(TTemplate *fereastra, int idElev)
 {
-    TCitire citire(DM->Tr);
-    for (TFormularDePrintat *s : fereastra->Suprafete()) {
-        for (int n = 1; n <= s->HighestTextAreaNumber(); ++n)
-            if (TFormularTextArea *a = s->FindTextArea(n))
-                a->SetText(QStringLiteral("<%1>").arg(n));
-        s->SetTextAreaTransparent(true);
-        s->SetZoom(100);
-        for (TFormularTextArea *a : s->TextAreas())
-            UmpleArie(s, a, idElev);
-    }
+    TCitireInBloc bloc(*DM, TCitireInBloc::UnElev);
+    for (TFormularDePrintat *s : fereastra->Suprafete())
+        UmplePagina(s, idElev);
 }
 
 void InregistreazaDocumentele()

@@ -47,6 +47,8 @@ private:
 
 // Puts the student's stored values into every text area of every page of the window.
 void FillPreview(TTemplate *fereastra, int idElev);
+// The same for one page.
+void UmplePagina(TFormularDePrintat *suprafata, int idElev);
 
 // The document handler of a preview window class.
 template <class TFereastra>

@@ -1,6 +1,8 @@
 #include "UExportPdf.h"
 #include "InsertPaper.h"
 #include "TemplateForm.h"
+#include "UCitireInBloc.h"
+#include "UDm.h"
 #include "UEroare.h"
 #include "UHandlerFormular.h"
 #include "ULucrareTiparire.h"
@@ -24,6 +26,8 @@ TRezultatTiparire TiparesteElevii(TTemplate *fereastra, const QList<TPaginaDeTip
                                   const std::function<bool(int)> &continua)
 {
     TRezultatTiparire r;
+    // One pass for the whole run: each field is read once for every student, not once per fill.
+    TCitireInBloc bloc(*DM, TCitireInBloc::TotiElevii);
     for (int id : elevi) {
         TVariabileFormular::Din(fereastra, true)->IdElev = id;
         bool umplut = false;
@@ -38,7 +42,7 @@ TRezultatTiparire TiparesteElevii(TTemplate *fereastra, const QList<TPaginaDeTip
             r.Pagini += int(pagini.size());
         }
         ++r.Elevi;
-        if (continua && !continua(r.Elevi) && r.Elevi < elevi.size()) {
+        if (continua && !continua(r.Elevi) && r.Elevi < int(elevi.size())) {
             r.Oprit = true;
             break;
         }

@@ -36,7 +36,8 @@ struct TRezultatTiparire
 void TiparestePaginile(TTemplate *fereastra, const QList<TPaginaDeTiparit> &pagini, TLucrareTiparire &lucrare,
                        bool proba);
 
-// For every student in turn: one fill of the window, then its pages on the job. A student whose
+// For every student in turn: one fill of the window, then its pages on the job; the values are
+// read in one pass for the whole run. A student whose
 // fill fails gets no page and is listed; the rest still print. continua(students done) is asked
 // after every student; false stops the run there.
 TRezultatTiparire TiparesteElevii(TTemplate *fereastra, const QList<TPaginaDeTiparit> &pagini,

@@ -5,8 +5,6 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-TInchide::~TInchide() { m_q.Close(); }
-
 namespace {
 const char *kSelect = "SELECT * FROM \"DATE\" WHERE (ID_%1=:ID) AND (COD_FORMULAR=:COD_FORMULAR) AND "
                       "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)";

@@ -28,19 +28,6 @@ public:
     virtual void SetAsociatCu(const QString &Value) = 0;
 };
 
-// Closes a query on every way out of a scope, also when an error escapes.
-class TInchide
-{
-public:
-    explicit TInchide(TQuery &Q) : m_q(Q) {}
-    ~TInchide();
-    TInchide(const TInchide &) = delete;
-    TInchide &operator=(const TInchide &) = delete;
-
-private:
-    TQuery &m_q;
-};
-
 // Background of panels and editor margins.
 inline QColor ColoarePanou() { return QColor(247, 246, 245); }
 

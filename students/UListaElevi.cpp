@@ -174,7 +174,8 @@ void TListaElevi::Reincarca()
     const QString expresie = ProfilInregistrat()->ListaCampuriElev();
     {
         const QList<int> elevi = EleviInOrdine();
-        TCitire citire(DM->Tr);
+        // Each field of the expression is read once for every student.
+        TCitireInBloc bloc(*DM, TCitireInBloc::TotiElevii);
         for (int id : elevi)
             Linii.push_back({id, DM->ParseExp(expresie, id, -1)});
     }

@@ -98,6 +98,7 @@ private Q_SLOTS:
         QTest::newRow("a cycle ends empty") << "T.P.C1" << 1 << -1 << "";
         QTest::newRow("field without a profile row") << "T.P.NONE" << 1 << -1 << "";
         QTest::newRow("document code with a blank") << "Doc 1.P.BLANC" << 1 << -1 << "cu blanc";
+        QTest::newRow("trailing blanks in a code do not count") << "T.P.OWN  " << 1 << -1 << "propriu";
     }
     void rules()
     {
@@ -110,6 +111,14 @@ private Q_SLOTS:
         TDM &dm = m_b->Dm();
         QCOMPARE(dm.CitesteValoare(f, p, c, elev, inregistrare), rezultat);
         QVERIFY2(!dm.Tr.Active(), "a reader left its transaction open");
+        // The same answers inside a read-only pass, per value and set-based, also when asked again.
+        for (const auto mod : {TCitireInBloc::UnElev, TCitireInBloc::TotiElevii}) {
+            TCitireInBloc bloc(dm, mod);
+            for (int i = 0; i < 2; ++i)
+                QCOMPARE(dm.CitesteValoare(f, p, c, elev, inregistrare), rezultat);
+        }
+        QVERIFY(!dm.Bloc);
+        QVERIFY(!dm.Tr.Active());
     }
 
     // Inside a writer's transaction a lookup neither commits nor ends it.
