@@ -84,6 +84,14 @@ QString TCititorFlux::CitesteText()
         QString s(n, Qt::Uninitialized);
         for (qsizetype i = 0; i < n; ++i)
             s[i] = QChar(qFromLittleEndian<uint16_t>(p + 2 * i));
+        // A lone surrogate has no UTF-8 form: it becomes U+FFFD, so every text read can be
+        // written back as it was read.
+        for (qsizetype i = 0; i < n; ++i) {
+            if (s[i].isHighSurrogate() && i + 1 < n && s[i + 1].isLowSurrogate())
+                ++i;
+            else if (s[i].isSurrogate())
+                s[i] = QChar::ReplacementCharacter;
+        }
         return s;
     }
     case Flux::TextUtf8: {

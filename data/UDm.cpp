@@ -1,5 +1,6 @@
 #include "UDm.h"
 #include "UDirectorProgram.h"
+#include "UEroareBaza.h"
 #include "UEroare.h"
 #include "UProfilDiploma.h"
 #include "UPrompter.h"
@@ -11,12 +12,16 @@
 #include <QSet>
 #include <QSqlError>
 #include <QUuid>
+#include <algorithm>
 
 TDM *DM = nullptr;
 
 namespace {
 // A chain of inherited values longer than this is a cycle in the profile.
 const int kAdancimeMaxima = 32;
+// A start-up step that meets another workstation's start is run again this many times at most.
+const int kIncercariPornire = 20;
+const QString kIndexUnic = QStringLiteral("UQ_DATE_CAMP_PROPRIETAR");
 } // namespace
 
 TDM::TDM(QObject *owner) : QObject(owner)
@@ -111,27 +116,23 @@ void TDM::DeschideBaza()
 
 void TDM::ActualizeazaVersiune()
 {
-    int v = 1;
-    {
-        TCitire citire(Tr);
-        Q1.SQL(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB"));
-        Q1.Open();
-        // No row or no value: the base schema.
-        v = Q1.Intreg(QStringLiteral("VERSIUNE"), 1);
-        Q1.Close();
-    }
-    if (v < 2) {
-        TScriere scriere(Tr);
-        DDL(Q1, QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)"));
-        ScrieVersiunea(2);
-        scriere.Commit();
-    }
-    if (v < 3) {
-        TScriere scriere(Tr);
-        DDL(Q1, QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER"));
-        ScrieVersiunea(3);
-        scriere.Commit();
-    }
+    // Each step reads the version again under the start-up lock: a workstation that
+    // started at the same time may have done it already.
+    const auto pas = [this](int versiune, const QString &ddl) {
+        PasDePornire([&] {
+            Q1.SQL(QStringLiteral("SELECT VERSIUNE FROM CONFID_DB"));
+            Q1.Open();
+            // No row or no value: the base schema.
+            const int v = Q1.Intreg(QStringLiteral("VERSIUNE"), 1);
+            Q1.Close();
+            if (v >= versiune)
+                return;
+            DDL(Q1, ddl);
+            ScrieVersiunea(versiune);
+        });
+    };
+    pas(2, QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD LATIME_SUGERATA INTEGER, ADD COD_LINIE VARCHAR(32)"));
+    pas(3, QStringLiteral("ALTER TABLE PROFIL_DIPLOMA ADD ORDINE INTEGER"));
 }
 
 void TDM::ScrieVersiunea(int v)
@@ -144,6 +145,24 @@ void TDM::ScrieVersiunea(int v)
         Q1.SQL(QStringLiteral("INSERT INTO CONFID_DB (VERSIUNE) VALUES (%1)").arg(v));
         Q1.ExecSQL();
     }
+}
+
+void TDM::Pas(const std::function<void()> &pas)
+{
+    TScriere scriere(Tr);
+    // Every start-up step first takes the version row. A second workstation starting at the
+    // same time waits there for this step to end, then meets an update conflict and runs
+    // the step again on what is now committed, so its checks find the objects and rows.
+    Q1.SQL(QStringLiteral("UPDATE CONFID_DB SET VERSIUNE = VERSIUNE"));
+    Q1.ExecSQL();
+    Q1.Close();
+    pas();
+    scriere.Commit();
+}
+
+void TDM::PasDePornire(const std::function<void()> &pas)
+{
+    Reincearca([&] { Pas(pas); }, &EEroareBaza::Conflict, kIncercariPornire);
 }
 
 void TDM::DDL(TQuery &q, const QString &sql)
@@ -159,22 +178,22 @@ void TDM::SincronizeazaTabele()
     if (!clasa)
         throw EEroare(QStringLiteral("Nu ai inclus nici o \"lista tabel\""));
     const std::unique_ptr<TListaLiniiTabel> lista = clasa->Create();
-    TScriere scriere(Tr);
-    for (const TLinieTabel &l : lista->Linii) {
-        Q1.SQL(QStringLiteral("select    * from    TABELE where    (NUME_TABEL = :NUME_TABEL)"));
-        Q1.Param(QStringLiteral("NUME_TABEL"), l.NumeTabel);
-        Q1.Open();
-        const bool exista = !Q1.Eof();
-        Q1.Close();
-        Q1.SQL(exista ? QStringLiteral("update    TABELE set    NUME_TABEL = :NUME_TABEL, EXP_DENUMIRE = :EXP_DENUMIRE "
-                                       "where    (NUME_TABEL = :NUME_TABEL)")
-                      : QStringLiteral("insert into    TABELE    (NUME_TABEL, EXP_DENUMIRE) values    (:NUME_TABEL, "
-                                       ":EXP_DENUMIRE)"));
-        Q1.Param(QStringLiteral("NUME_TABEL"), l.NumeTabel);
-        Q1.Param(QStringLiteral("EXP_DENUMIRE"), l.ExpDenumire);
-        Q1.ExecSQL();
-    }
-    scriere.Commit();
+    PasDePornire([&] {
+        for (const TLinieTabel &l : lista->Linii) {
+            Q1.SQL(QStringLiteral("select    * from    TABELE where    (NUME_TABEL = :NUME_TABEL)"));
+            Q1.Param(QStringLiteral("NUME_TABEL"), l.NumeTabel);
+            Q1.Open();
+            const bool exista = !Q1.Eof();
+            Q1.Close();
+            Q1.SQL(exista ? QStringLiteral("update    TABELE set    NUME_TABEL = :NUME_TABEL, EXP_DENUMIRE = :EXP_DENUMIRE "
+                                           "where    (NUME_TABEL = :NUME_TABEL)")
+                          : QStringLiteral("insert into    TABELE    (NUME_TABEL, EXP_DENUMIRE) values    (:NUME_TABEL, "
+                                           ":EXP_DENUMIRE)"));
+            Q1.Param(QStringLiteral("NUME_TABEL"), l.NumeTabel);
+            Q1.Param(QStringLiteral("EXP_DENUMIRE"), l.ExpDenumire);
+            Q1.ExecSQL();
+        }
+    });
 }
 
 bool TDM::Exista(const QString &sql, const QString &param, const QString &valoare, const QString &param2,
@@ -249,41 +268,130 @@ void TDM::PregatesteTabele()
 {
     QStringList tabele;
     {
-        TScriere scriere(Tr);
+        TCitire citire(Tr);
         Q1.SQL(QStringLiteral("select NUME_TABEL from TABELE"));
         for (Q1.Open(); !Q1.Eof(); Q1.Next())
             tabele << Q1.Text(QStringLiteral("NUME_TABEL")).trimmed();
         Q1.Close();
-        scriere.Commit();
     }
-    using Pas = void (TDM::*)(const QString &);
-    const Pas pasi[] = {&TDM::CreeazaTabel, &TDM::AdaugaCheiePrimara, &TDM::CreeazaGenerator,
+    using PasTabel = void (TDM::*)(const QString &);
+    const PasTabel pasi[] = {&TDM::CreeazaTabel, &TDM::AdaugaCheiePrimara, &TDM::CreeazaGenerator,
                         &TDM::AdaugaColoaneLegatura, &TDM::AdaugaCheiStraine};
     for (const QString &t : tabele) {
-        for (Pas pas : pasi) {
-            TScriere scriere(Tr);
-            (this->*pas)(t);
-            scriere.Commit();
-        }
+        for (PasTabel pas : pasi)
+            PasDePornire([&] { (this->*pas)(t); });
+    }
+    AsiguraIndexulUnic(tabele);
+}
+
+QStringList TDM::ColoaneIndexUnic(const QStringList &tabele)
+{
+    QStringList proprietari;
+    for (const QString &t : tabele)
+        proprietari << QStringLiteral("ID_") + t;
+    proprietari.removeDuplicates();
+    std::sort(proprietari.begin(), proprietari.end());
+    // The students' column right after the field code, so that the lookups of a student's
+    // value use the whole index.
+    const QString elevi = QStringLiteral("ID_ELEVI");
+    if (proprietari.removeAll(elevi) > 0)
+        proprietari.prepend(elevi);
+    return QStringList{QStringLiteral("COD_FORMULAR"), QStringLiteral("COD_PAGINA"), QStringLiteral("COD_CAMP")}
+           + proprietari;
+}
+
+QStringList TDM::SegmenteIndexUnic()
+{
+    QStringList rez;
+    Q2.SQL(QStringLiteral("SELECT TRIM(RDB$FIELD_NAME) AS CAMP FROM RDB$INDEX_SEGMENTS WHERE RDB$INDEX_NAME = "
+                          ":RDB$INDEX_NAME ORDER BY RDB$FIELD_POSITION"));
+    Q2.Param(QStringLiteral("RDB$INDEX_NAME"), kIndexUnic);
+    for (Q2.Open(); !Q2.Eof(); Q2.Next())
+        rez << Q2.Text(QStringLiteral("CAMP"));
+    Q2.Close();
+    return rez;
+}
+
+void TDM::AsiguraIndexulUnic(const QStringList &tabele)
+{
+    // A row of "DATE" has exactly one owner column set, and the index holds the field code
+    // and every owner column: so it is unique per field and owner (Firebird lets equal keys
+    // through only when every column of the key is null).
+    const QStringList coloane = ColoaneIndexUnic(tabele);
+    {
+        TCitire citire(Tr);
+        if (SegmenteIndexUnic() == coloane)
+            return;
+    }
+    Reincearca(
+        [&] {
+            // The removal is committed before the index is made: Firebird does not build
+            // an index on a table that the same transaction has changed.
+            Pas([&] { StergeDubluri(coloane); });
+            Pas([&] {
+                const QStringList segmente = SegmenteIndexUnic();
+                if (segmente == coloane)
+                    return;
+                if (!segmente.isEmpty())
+                    DDL(Q2, QStringLiteral("DROP INDEX ") + kIndexUnic);
+                DDL(Q2, QStringLiteral("CREATE UNIQUE INDEX %1 ON \"DATE\" (%2)")
+                            .arg(kIndexUnic, coloane.join(QStringLiteral(", "))));
+            });
+        },
+        &EEroareBaza::Conflict, kIncercariPornire);
+}
+
+void TDM::StergeDubluri(const QStringList &coloane)
+{
+    struct TGrup
+    {
+        QVariantList valori;
+        int numar;
+    };
+    QList<TGrup> grupuri;
+    const QString lista = coloane.join(QStringLiteral(", "));
+    Q2.SQL(QStringLiteral("SELECT %1, COUNT(*) AS NUMAR FROM \"DATE\" GROUP BY %1 HAVING COUNT(*) > 1").arg(lista));
+    for (Q2.Open(); !Q2.Eof(); Q2.Next()) {
+        TGrup g{{}, Q2.Intreg(QStringLiteral("NUMAR"))};
+        for (const QString &c : coloane)
+            g.valori << Q2.Camp(c);
+        grupuri << g;
+    }
+    Q2.Close();
+    // The row kept is the one every reader takes today: the first that an unordered select
+    // of the field and owner returns, which is the first in storage order, whatever access
+    // path the select takes. The same delete without an order walks the rows in that order.
+    for (const TGrup &g : grupuri) {
+        QStringList conditii;
+        for (int i = 0; i < coloane.size(); ++i)
+            conditii << (g.valori[i].isNull() ? coloane[i] + QStringLiteral(" IS NULL")
+                                              : QStringLiteral("%1 = :P%2").arg(coloane[i]).arg(i));
+        Q2.SQL(QStringLiteral("DELETE FROM \"DATE\" WHERE %1 ROWS 2 TO %2")
+                   .arg(conditii.join(QStringLiteral(" AND ")))
+                   .arg(g.numar));
+        for (int i = 0; i < coloane.size(); ++i)
+            Q2.Param(QStringLiteral("P%1").arg(i), g.valori[i]);
+        Q2.ExecSQL();
+        Q2.Close();
     }
 }
 
 void TDM::CompleteazaTipuriDeDate()
 {
-    TScriere scriere(Tr);
-    for (const char *tip : {"TEXT", "CF", "SIRUES", "CNP", "NOTA", "CALIFICATIV", "NOTA sau CALIFICATIV"}) {
-        Q1.SQL(QStringLiteral("select * from TIPURI_DE_DATE where TIP_DE_DATE = :TIP_DE_DATE"));
-        Q1.Param(QStringLiteral("TIP_DE_DATE"), QString::fromLatin1(tip));
-        Q1.Open();
-        const bool exista = !Q1.Eof();
-        Q1.Close();
-        if (!exista) {
-            Q1.SQL(QStringLiteral("insert into TIPURI_DE_DATE (TIP_DE_DATE) values (:TIP_DE_DATE)"));
+    PasDePornire([&] {
+        for (const char *tip : {"TEXT", "CF", "SIRUES", "CNP", "NOTA", "CALIFICATIV", "NOTA sau CALIFICATIV"}) {
+            Q1.SQL(QStringLiteral("select * from TIPURI_DE_DATE where TIP_DE_DATE = :TIP_DE_DATE"));
             Q1.Param(QStringLiteral("TIP_DE_DATE"), QString::fromLatin1(tip));
-            Q1.ExecSQL();
+            Q1.Open();
+            const bool exista = !Q1.Eof();
+            Q1.Close();
+            if (!exista) {
+                Q1.SQL(QStringLiteral("insert into TIPURI_DE_DATE (TIP_DE_DATE) values (:TIP_DE_DATE)"));
+                Q1.Param(QStringLiteral("TIP_DE_DATE"), QString::fromLatin1(tip));
+                Q1.ExecSQL();
+            }
         }
-    }
-    scriere.Commit();
+    });
 }
 
 void TDM::SincronizeazaProfil()
@@ -293,71 +401,71 @@ void TDM::SincronizeazaProfil()
         throw EEroare(QStringLiteral("Nu ai inclus nici o \"lista profil\""));
     // Loaded before anything is written: a bad profile file leaves the table as it was.
     const std::unique_ptr<TListaLiniiProfilDiploma> profil = clasa->Create();
-    TScriere scriere(Tr);
-    QSet<QString> chei;
-    const auto cheie = [](const QString &f, const QString &p, const QString &c) {
-        return f + QChar(1) + p + QChar(1) + c;
-    };
-    for (const TLinieProfilDiploma &l : profil->Linii) {
-        chei.insert(cheie(l.CodFormular, l.CodPagina, l.CodCamp));
-        Q1.SQL(QStringLiteral("select    * from    PROFIL_DIPLOMA where    (COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA "
-                              "= :COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
-        Q1.Param(QStringLiteral("COD_FORMULAR"), l.CodFormular);
-        Q1.Param(QStringLiteral("COD_PAGINA"), l.CodPagina);
-        Q1.Param(QStringLiteral("COD_CAMP"), l.CodCamp);
-        Q1.Open();
-        const bool exista = !Q1.Eof();
+    PasDePornire([&] {
+        QSet<QString> chei;
+        const auto cheie = [](const QString &f, const QString &p, const QString &c) {
+            return f + QChar(1) + p + QChar(1) + c;
+        };
+        for (const TLinieProfilDiploma &l : profil->Linii) {
+            chei.insert(cheie(l.CodFormular, l.CodPagina, l.CodCamp));
+            Q1.SQL(QStringLiteral("select    * from    PROFIL_DIPLOMA where    (COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA "
+                                  "= :COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
+            Q1.Param(QStringLiteral("COD_FORMULAR"), l.CodFormular);
+            Q1.Param(QStringLiteral("COD_PAGINA"), l.CodPagina);
+            Q1.Param(QStringLiteral("COD_CAMP"), l.CodCamp);
+            Q1.Open();
+            const bool exista = !Q1.Eof();
+            Q1.Close();
+            Q1.SQL(exista
+                       ? QStringLiteral("update    PROFIL_DIPLOMA set    SIMILAR_CU = :SIMILAR_CU, ETICHETA_EDITOR = "
+                                        ":ETICHETA_EDITOR,    FORMULA = :FORMULA, VIZIBIL = :VIZIBIL, TIP_DE_DATE = "
+                                        ":TIP_DE_DATE,    ASOCIAT_CU = :ASOCIAT_CU, GRUP = :GRUP, "
+                                        "LATIME_SUGERATA=:LATIME_SUGERATA, COD_LINIE=:COD_LINIE, ORDINE=:ORDINE where    "
+                                        "(COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = :COD_PAGINA) and (COD_CAMP = "
+                                        ":COD_CAMP)")
+                       : QStringLiteral("insert into    PROFIL_DIPLOMA    (COD_FORMULAR, COD_PAGINA, COD_CAMP, SIMILAR_CU, "
+                                        "ONOREZ_SIMILAR,    ETICHETA_EDITOR, FORMULA, VIZIBIL, TIP_DE_DATE, ASOCIAT_CU, GRUP, "
+                                        "LATIME_SUGERATA, COD_LINIE, ORDINE) values    (:COD_FORMULAR, :COD_PAGINA, "
+                                        ":COD_CAMP, :SIMILAR_CU, 'DA',    :ETICHETA_EDITOR, :FORMULA, :VIZIBIL, :TIP_DE_DATE, "
+                                        ":ASOCIAT_CU, :GRUP, :LATIME_SUGERATA, :COD_LINIE, :ORDINE)"));
+            Q1.Param(QStringLiteral("COD_FORMULAR"), l.CodFormular);
+            Q1.Param(QStringLiteral("COD_PAGINA"), l.CodPagina);
+            Q1.Param(QStringLiteral("COD_CAMP"), l.CodCamp);
+            Q1.Param(QStringLiteral("SIMILAR_CU"), l.SimilarCu);
+            Q1.Param(QStringLiteral("ETICHETA_EDITOR"), l.EtichetaEditor);
+            Q1.Param(QStringLiteral("FORMULA"), l.Formula);
+            Q1.Param(QStringLiteral("VIZIBIL"), l.Vizibil);
+            Q1.Param(QStringLiteral("TIP_DE_DATE"), l.TipDeDate);
+            Q1.Param(QStringLiteral("ASOCIAT_CU"), l.AsociatCu);
+            Q1.Param(QStringLiteral("GRUP"), l.Grup);
+            Q1.Param(QStringLiteral("LATIME_SUGERATA"), l.LatimeSugerata);
+            Q1.Param(QStringLiteral("COD_LINIE"), l.CodLinie);
+            Q1.Param(QStringLiteral("ORDINE"), l.Ordine);
+            Q1.ExecSQL();
+        }
+        // Rows of fields the profile no longer has go away (and only those).
+        struct TCheie
+        {
+            QString f, p, c;
+        };
+        QList<TCheie> deSters;
+        Q1.SQL(QStringLiteral("select COD_FORMULAR, COD_PAGINA, COD_CAMP from PROFIL_DIPLOMA"));
+        for (Q1.Open(); !Q1.Eof(); Q1.Next()) {
+            TCheie k{Q1.Text(QStringLiteral("COD_FORMULAR")), Q1.Text(QStringLiteral("COD_PAGINA")),
+                     Q1.Text(QStringLiteral("COD_CAMP"))};
+            if (!chei.contains(cheie(k.f, k.p, k.c)))
+                deSters << k;
+        }
         Q1.Close();
-        Q1.SQL(exista
-                   ? QStringLiteral("update    PROFIL_DIPLOMA set    SIMILAR_CU = :SIMILAR_CU, ETICHETA_EDITOR = "
-                                    ":ETICHETA_EDITOR,    FORMULA = :FORMULA, VIZIBIL = :VIZIBIL, TIP_DE_DATE = "
-                                    ":TIP_DE_DATE,    ASOCIAT_CU = :ASOCIAT_CU, GRUP = :GRUP, "
-                                    "LATIME_SUGERATA=:LATIME_SUGERATA, COD_LINIE=:COD_LINIE, ORDINE=:ORDINE where    "
-                                    "(COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = :COD_PAGINA) and (COD_CAMP = "
-                                    ":COD_CAMP)")
-                   : QStringLiteral("insert into    PROFIL_DIPLOMA    (COD_FORMULAR, COD_PAGINA, COD_CAMP, SIMILAR_CU, "
-                                    "ONOREZ_SIMILAR,    ETICHETA_EDITOR, FORMULA, VIZIBIL, TIP_DE_DATE, ASOCIAT_CU, GRUP, "
-                                    "LATIME_SUGERATA, COD_LINIE, ORDINE) values    (:COD_FORMULAR, :COD_PAGINA, "
-                                    ":COD_CAMP, :SIMILAR_CU, 'DA',    :ETICHETA_EDITOR, :FORMULA, :VIZIBIL, :TIP_DE_DATE, "
-                                    ":ASOCIAT_CU, :GRUP, :LATIME_SUGERATA, :COD_LINIE, :ORDINE)"));
-        Q1.Param(QStringLiteral("COD_FORMULAR"), l.CodFormular);
-        Q1.Param(QStringLiteral("COD_PAGINA"), l.CodPagina);
-        Q1.Param(QStringLiteral("COD_CAMP"), l.CodCamp);
-        Q1.Param(QStringLiteral("SIMILAR_CU"), l.SimilarCu);
-        Q1.Param(QStringLiteral("ETICHETA_EDITOR"), l.EtichetaEditor);
-        Q1.Param(QStringLiteral("FORMULA"), l.Formula);
-        Q1.Param(QStringLiteral("VIZIBIL"), l.Vizibil);
-        Q1.Param(QStringLiteral("TIP_DE_DATE"), l.TipDeDate);
-        Q1.Param(QStringLiteral("ASOCIAT_CU"), l.AsociatCu);
-        Q1.Param(QStringLiteral("GRUP"), l.Grup);
-        Q1.Param(QStringLiteral("LATIME_SUGERATA"), l.LatimeSugerata);
-        Q1.Param(QStringLiteral("COD_LINIE"), l.CodLinie);
-        Q1.Param(QStringLiteral("ORDINE"), l.Ordine);
-        Q1.ExecSQL();
-    }
-    // Rows of fields the profile no longer has go away (and only those).
-    struct TCheie
-    {
-        QString f, p, c;
-    };
-    QList<TCheie> deSters;
-    Q1.SQL(QStringLiteral("select COD_FORMULAR, COD_PAGINA, COD_CAMP from PROFIL_DIPLOMA"));
-    for (Q1.Open(); !Q1.Eof(); Q1.Next()) {
-        TCheie k{Q1.Text(QStringLiteral("COD_FORMULAR")), Q1.Text(QStringLiteral("COD_PAGINA")),
-                 Q1.Text(QStringLiteral("COD_CAMP"))};
-        if (!chei.contains(cheie(k.f, k.p, k.c)))
-            deSters << k;
-    }
-    Q1.Close();
-    for (const TCheie &k : deSters) {
-        Q2.SQL(QStringLiteral("delete from PROFIL_DIPLOMA where (COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = "
-                              ":COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
-        Q2.Param(QStringLiteral("COD_FORMULAR"), k.f);
-        Q2.Param(QStringLiteral("COD_PAGINA"), k.p);
-        Q2.Param(QStringLiteral("COD_CAMP"), k.c);
-        Q2.ExecSQL();
-    }
-    scriere.Commit();
+        for (const TCheie &k : deSters) {
+            Q2.SQL(QStringLiteral("delete from PROFIL_DIPLOMA where (COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = "
+                                  ":COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
+            Q2.Param(QStringLiteral("COD_FORMULAR"), k.f);
+            Q2.Param(QStringLiteral("COD_PAGINA"), k.p);
+            Q2.Param(QStringLiteral("COD_CAMP"), k.c);
+            Q2.ExecSQL();
+        }
+    });
 }
 
 QString TDM::ParseExp(const QString &expresie, int idElev, int idInregistrare)
@@ -516,11 +624,11 @@ int TDM::InregistrareNoua(const QString &tabel)
 
 void TDM::StergeInregistrarea(const QString &tabel, int id)
 {
-    TScriere scriere(Tr);
-    Q1.SQL(QStringLiteral("delete from %1 where ID_%1 = :ID").arg(tabel));
-    Q1.Param(QStringLiteral("ID"), id);
-    Q1.ExecSQL();
-    scriere.Commit();
+    ScrieInTranzactie(Tr, [&] {
+        Q1.SQL(QStringLiteral("delete from %1 where ID_%1 = :ID").arg(tabel));
+        Q1.Param(QStringLiteral("ID"), id);
+        Q1.ExecSQL();
+    });
 }
 
 void TDM::DescompuneCod(const QString &cod, QString &formular, QString &pagina, QString &camp)

@@ -6,6 +6,8 @@
 
 #include <QObject>
 #include <QSqlDatabase>
+#include <QStringList>
+#include <functional>
 
 // The data module: the program's one connection, its one transaction and the shared queries.
 class TDM : public QObject
@@ -56,6 +58,15 @@ private:
     void GasesteFisierulLocal(const QString &nume);
     void DeschideBaza();
     void ScrieVersiunea(int v);
+    // One try of a start-up step, in its own transaction under the start-up lock.
+    void Pas(const std::function<void()> &pas);
+    // A start-up step, tried again when it meets another workstation's start-up.
+    void PasDePornire(const std::function<void()> &pas);
+    void AsiguraIndexulUnic(const QStringList &tabele);
+    static QStringList ColoaneIndexUnic(const QStringList &tabele);
+    QStringList SegmenteIndexUnic();
+    // Leaves one row per field and owner, the one the readers read.
+    void StergeDubluri(const QStringList &coloane);
     bool Exista(const QString &sql, const QString &param, const QString &valoare,
                 const QString &param2 = {}, const QString &valoare2 = {});
     void DDL(TQuery &q, const QString &sql);

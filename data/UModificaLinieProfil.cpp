@@ -78,18 +78,18 @@ void TModificaLinieProfil::RzBitBtn1Click()
     // No table chosen (the stored one is not a record table): the stored owner stays.
     const QString asociat = RzComboBox2->currentIndex() >= 0 ? RzComboBox2->currentText() : m_asociatCu;
     const bool salvat = IncearcaSiArata([&] {
-        TScriere scriere(DM->Tr);
-        TQuery &q = DM->Q1;
-        q.SQL(QStringLiteral("update    PROFIL_DIPLOMA set    ONOREZ_SIMILAR = :ONOREZ_SIMILAR, ASOCIAT_CU = :ASOCIAT_CU "
-                             "where    (COD_FORMULAR = :COD_FORMULAR)    and    (COD_PAGINA = :COD_PAGINA)    and    "
-                             "(COD_CAMP = :COD_CAMP)"));
-        q.Param(QStringLiteral("ONOREZ_SIMILAR"), QString::fromLatin1(valori[i >= 0 && i < 2 ? i : 2]));
-        q.Param(QStringLiteral("ASOCIAT_CU"), asociat);
-        q.Param(QStringLiteral("COD_FORMULAR"), CodFormular);
-        q.Param(QStringLiteral("COD_PAGINA"), CodPagina);
-        q.Param(QStringLiteral("COD_CAMP"), CodCamp);
-        q.ExecSQL();
-        scriere.Commit();
+        ScrieInTranzactie(DM->Tr, [&] {
+            TQuery &q = DM->Q1;
+            q.SQL(QStringLiteral("update    PROFIL_DIPLOMA set    ONOREZ_SIMILAR = :ONOREZ_SIMILAR, ASOCIAT_CU = "
+                                 ":ASOCIAT_CU where    (COD_FORMULAR = :COD_FORMULAR)    and    (COD_PAGINA = "
+                                 ":COD_PAGINA)    and    (COD_CAMP = :COD_CAMP)"));
+            q.Param(QStringLiteral("ONOREZ_SIMILAR"), QString::fromLatin1(valori[i >= 0 && i < 2 ? i : 2]));
+            q.Param(QStringLiteral("ASOCIAT_CU"), asociat);
+            q.Param(QStringLiteral("COD_FORMULAR"), CodFormular);
+            q.Param(QStringLiteral("COD_PAGINA"), CodPagina);
+            q.Param(QStringLiteral("COD_CAMP"), CodCamp);
+            q.ExecSQL();
+        });
     });
     if (salvat)
         done(UI::RezultatOk);

@@ -9,10 +9,27 @@
 namespace {
 std::optional<TClasaProfil> g_profil;
 
+// The fewest bytes each record takes (a 1-byte integer or an empty text is 2 bytes), so a
+// count the rest of the file cannot hold is refused before anything is reserved.
+constexpr qsizetype OctetiMinimLinie = 28;
+constexpr qsizetype OctetiMinimFormular = 10;
+constexpr qsizetype OctetiMinimPagina = 6;
+
 void CitesteZero(TCititorFlux &r, const char *mesaj)
 {
     if (r.CitesteInt() != 0)
         throw EEroare(QString::fromLatin1(mesaj));
+}
+
+qint32 CitesteNumar(TCititorFlux &r, qsizetype octetiMinim, const QString &ce)
+{
+    const qint32 n = r.CitesteInt();
+    if (n < 0 || n > r.Ramas() / octetiMinim)
+        throw EEroare(QStringLiteral("Fisier deteriorat: %1 %2 nu incap in restul de %3 octeti al fisierului.")
+                          .arg(n)
+                          .arg(ce)
+                          .arg(r.Ramas()));
+    return n;
 }
 } // namespace
 
@@ -46,7 +63,12 @@ void TListaLiniiProfilDiploma::IncarcaDinFisier(const QString &numeFisier)
     QFile f(numeFisier);
     if (!f.open(QIODevice::ReadOnly))
         throw EEroare(QStringLiteral("Nu pot deschide fisierul de profil \"%1\": %2").arg(numeFisier, f.errorString()));
-    TCititorFlux r(f.readAll());
+    IncarcaDinDate(f.readAll());
+}
+
+void TListaLiniiProfilDiploma::IncarcaDinDate(const QByteArray &date)
+{
+    TCititorFlux r(date);
     r.CitesteText();
     CitesteProfil(r);
 }
@@ -56,12 +78,9 @@ void TListaLiniiProfilDiploma::CitesteProfil(TCititorFlux &r)
     const quint32 versiune = quint32(r.CitesteInt());
     if (versiune > 1)
         throw EEroare(QStringLiteral("Invalid stream"));
-    const qint32 n = r.CitesteInt();
     Linii.clear();
-    // Every line takes at least 28 bytes, so a count the rest of the file cannot hold
-    // is refused before anything is reserved.
-    if (n < 0 || n > r.Ramas() / 28)
-        throw EEroare(QStringLiteral("Fisier deteriorat: %1 linii de profil nu incap in fisier.").arg(n));
+    Formulare.clear();
+    const qint32 n = CitesteNumar(r, OctetiMinimLinie, QStringLiteral("linii de profil"));
     Linii.reserve(size_t(n));
     for (qint32 i = 0; i < n; ++i) {
         CitesteZero(r, "Invalid Stream!");
@@ -74,18 +93,19 @@ void TListaLiniiProfilDiploma::CitesteProfil(TCititorFlux &r)
         l.CodLinie = r.CitesteText();
         Linii.push_back(std::move(l));
     }
-    Formulare.clear();
     if (versiune == 0)
         return;
     CitesteZero(r, "Invalid stream");
-    const qint32 m = r.CitesteInt();
+    const qint32 m = CitesteNumar(r, OctetiMinimFormular, QStringLiteral("formulare"));
+    Formulare.reserve(size_t(m));
     for (qint32 i = 0; i < m; ++i) {
         CitesteZero(r, "Invalid stream");
         TInfoFormularDiploma d;
         d.Valoare1 = r.CitesteText();
         d.Valoare2 = r.CitesteText();
         CitesteZero(r, "Invalid stream");
-        const qint32 p = r.CitesteInt();
+        const qint32 p = CitesteNumar(r, OctetiMinimPagina, QStringLiteral("pagini de formular"));
+        d.Pagini.reserve(size_t(p));
         for (qint32 j = 0; j < p; ++j) {
             CitesteZero(r, "Invalid stream");
             TInfoPaginaFormularDiploma pg;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -43,6 +44,8 @@ public:
     static QString CampuriTabel(const QString &tabel);
 
     void IncarcaDinFisier(const QString &numeFisier);
+    // The file's bytes: a title, then the profile. EEroare when they are damaged.
+    void IncarcaDinDate(const QByteArray &date);
     void CitesteProfil(TCititorFlux &reader);
     // Writes the file format back (title, version 1 when documents exist); used by the
     // build's profile generator and by tests.

@@ -1,5 +1,5 @@
 #include "UQuery.h"
-#include "UEroare.h"
+#include "UEroareBaza.h"
 
 #include <QSqlError>
 #include <QSqlRecord>
@@ -45,7 +45,7 @@ void TQuery::Param(const QString &nume, const QVariant &valoare) { m_valori.inse
 
 void TQuery::Eroare(const QSqlQuery &q) const
 {
-    throw EEroare(QStringLiteral("Eroare la baza de date: %1\n%2").arg(q.lastError().text(), m_text));
+    throw EEroareBaza(q.lastError(), QStringLiteral("Eroare la baza de date: %1\n%2").arg(q.lastError().text(), m_text));
 }
 
 void TQuery::Executa()

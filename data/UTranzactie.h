@@ -2,6 +2,8 @@
 #include <QSqlDatabase>
 #include <functional>
 
+class EEroareBaza;
+
 // The program's one transaction on the one connection. Qt has no transaction object
 // that knows whether it is active, so this keeps that state.
 class TTranzactie
@@ -54,3 +56,17 @@ public:
 private:
     TTranzactie &m_tr;
 };
+
+// Runs Incercare again, after a short pause that grows, while it fails with a database
+// error that Repeta accepts; after Incercari runs the last error goes out.
+void Reincearca(const std::function<void()> &incercare, const std::function<bool(const EEroareBaza &)> &repeta,
+                int incercari);
+
+// A writer: Lucru runs in a transaction of its own, which is committed. When another
+// workstation saves the same rows at the same time (a lock or update conflict, a key it has
+// just inserted) everything is rolled back and Lucru runs again on what is now committed, so
+// an insert that lost the race becomes an update; after a few tries a Romanian error says
+// so. Nothing of a failed run stays.
+void ScrieInTranzactie(TTranzactie &tr, const std::function<void()> &lucru);
+// How many times a writer was run again in this process (for the figures of tests and benches).
+int ReincercariScriere();

@@ -67,7 +67,8 @@ QByteArray CitesteFluxRegistru(const QString &cale)
     if (!flux.p)
         return {};
     const gsf_off_t marime = gsf_input_size(GSF_INPUT(flux.p));
-    if (marime > LimitaFlux)
+    // The stream lies inside the file, so a declared size beyond it is a damaged directory.
+    if (marime > LimitaFlux || marime > gsf_input_size(GSF_INPUT(intrare.p)))
         throw EEroare(QStringLiteral("Fisierul XLS are un registru de marime neobisnuita si a fost refuzat"));
     if (marime <= 0)
         return {};

@@ -1,5 +1,4 @@
 #include "UImportExcelExpert.h"
-#include "UCampCnp.h"
 
 #include "UAfisareErori.h"
 #include "UButonComanda.h"
@@ -11,6 +10,7 @@
 #include "UExcelSelectieColoana.h"
 #include "UKelExcelImportFrame.h"
 #include "UPaginaOk.h"
+#include "UPreluareElevi.h"
 #include "UPrompter.h"
 
 #include <QApplication>
@@ -431,43 +431,12 @@ void TImportExcelExpert::PaginaOkClick()
         throw EEroare(QStringLiteral("Va rugam selectati coloana de pe care se vor prelua date pentru CNP"));
 }
 
-int TImportExcelExpert::GasesteSauCreeazaElev(const QString &cnp, const TCampCnp &campCnp)
-{
-    if (const int gasit = campCnp.Elev(cnp); gasit != -1)
-        return gasit;
-    TQuery &q2 = DM->Q2, &q3 = DM->Q3;
-    const int id = DM->InregistrareNoua(QStringLiteral("ELEVI"));
-    q2.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE ASOCIAT_CU = 'ELEVI'"));
-    for (q2.Open(); !q2.Eof(); q2.Next()) {
-        q3.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
-                              "ID_ELEVI) VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :VALOARE_TEXT, :VALOARE_NUM, "
-                              ":ID_ELEVI)"));
-        q3.Param(QStringLiteral("COD_FORMULAR"), q2.Text(QStringLiteral("COD_FORMULAR")));
-        q3.Param(QStringLiteral("COD_PAGINA"), q2.Text(QStringLiteral("COD_PAGINA")));
-        q3.Param(QStringLiteral("COD_CAMP"), q2.Text(QStringLiteral("COD_CAMP")));
-        q3.Param(QStringLiteral("VALOARE_TEXT"), QString());
-        q3.Param(QStringLiteral("VALOARE_NUM"), 0);
-        q3.Param(QStringLiteral("ID_ELEVI"), id);
-        q3.ExecSQL();
-    }
-    q2.Close();
-    q3.SQL(QStringLiteral("UPDATE \"DATE\" SET VALOARE_TEXT=:CNP WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
-                          "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP) AND (ID_ELEVI=:ID_ELEVI)"));
-    q3.Param(QStringLiteral("CNP"), cnp);
-    q3.Param(QStringLiteral("COD_FORMULAR"), campCnp.Formular);
-    q3.Param(QStringLiteral("COD_PAGINA"), campCnp.Pagina);
-    q3.Param(QStringLiteral("COD_CAMP"), campCnp.Camp);
-    q3.Param(QStringLiteral("ID_ELEVI"), id);
-    q3.ExecSQL();
-    return id;
-}
-
 void TImportExcelExpert::Importa()
 {
-    const TCampCnp campCnp = TCampCnp::DinProfil();
-    const TColoanaExcel *coloanaCnp = ColoaneExcel.DupaLitere(RzButtonEdit1->text());
-    if (!coloanaCnp)
-        throw EEroare(QStringLiteral("UPS: nu pot identifica CNP-ul"));
+    QList<TSursaCamp> surse;
+    for (const TKelExcelImportFrame *f : std::as_const(PaginiCampuri))
+        surse << f->Sursa();
+    TPreluareElevi preluare(ColoaneExcel, RzButtonEdit1->text(), surse);
 
     const int total = ColoaneExcel.NrRanduri();
     int faraCnp = 0;
@@ -491,26 +460,9 @@ void TImportExcelExpert::Importa()
 
     int i = 0;
     for (; i < total && !m_opreste; ++i) {
-        const QString cnp = coloanaCnp->at(i);
         LabelProgres->setText(QStringLiteral("Se preiau datele: randul %1 din %2").arg(i + 1).arg(total));
-        // A row kept for a 13-digit number in another column may have no CNP: matching it
-        // would pick any student whose CNP is still empty and overwrite that student.
-        if (cnp.isEmpty()) {
+        if (!preluare.ImportaRand(i))
             ++faraCnp;
-        } else {
-            try {
-                TScriere scriere(DM->Tr);
-                const int idElev = GasesteSauCreeazaElev(cnp, campCnp);
-                DM->Q1.Close();
-                for (TKelExcelImportFrame *f : std::as_const(PaginiCampuri))
-                    f->ImportaValoare(i, idElev, cnp);
-                scriere.Commit();
-            } catch (const EEroare &e) {
-                throw EEroare(QStringLiteral("Preluarea s-a oprit la elevul cu CNP-ul %1; datele lui nu au fost "
-                                             "scrise, elevii de dinainte au fost preluati.\n%2")
-                                  .arg(cnp, e.Mesaj()));
-            }
-        }
         ProgressBar1->setValue(i + 1);
         Q_EMIT RandImportat(i + 1, total);
         // Lets "Renunt" through between rows.
@@ -519,7 +471,7 @@ void TImportExcelExpert::Importa()
     if (faraCnp > 0)
         UI::Avertizare(QStringLiteral("%1 randuri fara CNP in coloana %2 nu au fost preluate")
                            .arg(faraCnp)
-                           .arg(coloanaCnp->Litere));
+                           .arg(preluare.ColoanaCnp().Litere));
     if (i < total) {
         UI::Mesaj(QStringLiteral("Preluarea a fost oprita: au fost preluate %1 din %2 randuri").arg(i).arg(total));
         done(UI::RezultatRenunt);

@@ -19,7 +19,6 @@ class TFoaieDeCalcul;
 class TKelExcelImportFrame;
 class TPaginaOk;
 class TRegistru;
-struct TCampCnp;
 
 // The wizard that creates or updates students from the rows of one worksheet, matched by CNP.
 // Pages in the order they are shown: 0, 4, 1, 2, the field pages (5 ...), 3.
@@ -81,7 +80,6 @@ private:
     bool PaginaAfisata(int index) const;
     void CitesteFoaia();
     void Importa();
-    int GasesteSauCreeazaElev(const QString &cnp, const TCampCnp &campCnp);
 
     bool m_importInCurs = false;
     bool m_opreste = false;

@@ -7,6 +7,7 @@
 #include "UExcelSelectieColoana.h"
 #include "UImportExcelExpert.h"
 #include "UPaginaOk.h"
+#include "UPreluareElevi.h"
 #include "UPrompter.h"
 
 #include <QCheckBox>
@@ -157,80 +158,25 @@ void TKelExcelImportFrame::RzButtonEdit1ButtonClick()
 void TKelExcelImportFrame::PaginaOkClick()
 {
     const int i = RzComboBox1->currentIndex();
-    if (!NuImport() && (i == SursaColoana || i == SursaPrimaParte || i == SursaADouaParte)
+    if (!NuImport() && (i == TSursaCamp::Coloana || i == TSursaCamp::PrimaParte || i == TSursaCamp::ADouaParte)
         && RzButtonEdit1->text().isEmpty())
         throw EEroare(QStringLiteral("Va rog selectati coloana din care voi prelua datele"));
 }
 
-bool TKelExcelImportFrame::EsteBaiat(const QString &CNP)
+TSursaCamp TKelExcelImportFrame::Sursa() const
 {
-    // Boys born since 2000 start with 5 (3 and 7 for other centuries and residents), not 1.
-    return !CNP.isEmpty() && QStringLiteral("1357").contains(CNP[0]);
-}
-
-QString TKelExcelImportFrame::ParteNume(const QString &text, bool primaParte)
-{
-    const QString t = text.trimmed();
-    const qsizetype blanc = t.indexOf(QLatin1Char(' '));
-    if (blanc < 0)
-        return primaParte ? t : QString();
-    return (primaParte ? t.left(blanc) : t.mid(blanc + 1)).trimmed();
+    TSursaCamp s;
+    s.CodComplet = CodComplet;
+    s.Fel = RzComboBox1->currentIndex();
+    s.Litere = RzButtonEdit1->text();
+    s.TextConstant = RzEdit1->text();
+    s.Fete = RzEdit2->text();
+    s.Baieti = RzEdit3->text();
+    s.NuImport = NuImport();
+    return s;
 }
 
 QString TKelExcelImportFrame::Valoare(int Linie, const QString &CNP) const
 {
-    const int i = RzComboBox1->currentIndex();
-    switch (i) {
-    case SursaColoana:
-    case SursaPrimaParte:
-    case SursaADouaParte: {
-        const TColoanaExcel *c = m_expert ? m_expert->ColoaneExcel.DupaLitere(RzButtonEdit1->text()) : nullptr;
-        const QString text = c ? c->value(Linie) : QString();
-        return i == SursaColoana ? text : ParteNume(text, i == SursaPrimaParte);
-    }
-    case SursaConstanta:
-        return RzEdit1->text();
-    case SursaSex:
-        return EsteBaiat(CNP) ? RzEdit3->text() : RzEdit2->text();
-    default:
-        return {};
-    }
-}
-
-void TKelExcelImportFrame::ImportaValoare(int Linie, int IdElev, const QString &CNP)
-{
-    if (NuImport())
-        return;
-    const QString text = Valoare(Linie, CNP);
-    // The driver would cut a longer text to the column's size without a word.
-    if (text.size() > LungimeMaxima)
-        throw EEroare(QStringLiteral("Valoarea pentru %1 are %2 caractere; se pot pastra cel mult %3")
-                          .arg(CodComplet)
-                          .arg(text.size())
-                          .arg(LungimeMaxima));
-    QString formular, pagina, camp;
-    TDM::DescompuneCod(CodComplet, formular, pagina, camp);
-    TQuery &q = DM->Q1;
-    q.SQL(QStringLiteral("UPDATE \"DATE\" SET VALOARE_TEXT=:VAL WHERE (ID_ELEVI=:ID_ELEVI) AND "
-                         "(COD_FORMULAR=:FORMULAR) AND (COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP)"));
-    q.Param(QStringLiteral("VAL"), text);
-    q.Param(QStringLiteral("ID_ELEVI"), IdElev);
-    q.Param(QStringLiteral("FORMULAR"), formular);
-    q.Param(QStringLiteral("PAGINA"), pagina);
-    q.Param(QStringLiteral("CAMP"), camp);
-    q.ExecSQL();
-    if (q.RanduriAfectate() > 0)
-        return;
-    // A student stored before the field joined the profile has no row for it: the value
-    // would be lost without a word, so the row is added.
-    q.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
-                         "ID_ELEVI) VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :VALOARE_TEXT, :VALOARE_NUM, "
-                         ":ID_ELEVI)"));
-    q.Param(QStringLiteral("COD_FORMULAR"), formular);
-    q.Param(QStringLiteral("COD_PAGINA"), pagina);
-    q.Param(QStringLiteral("COD_CAMP"), camp);
-    q.Param(QStringLiteral("VALOARE_TEXT"), text);
-    q.Param(QStringLiteral("VALOARE_NUM"), 0);
-    q.Param(QStringLiteral("ID_ELEVI"), IdElev);
-    q.ExecSQL();
+    return m_expert ? TPreluareElevi::Valoare(Sursa(), m_expert->ColoaneExcel, Linie, CNP) : QString();
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "UPreluareElevi.h"
+
 #include <QFrame>
 
 class QCheckBox;
@@ -15,27 +17,17 @@ class TKelExcelImportFrame : public QFrame
 {
     Q_OBJECT
 public:
-    // Value sources, by combo item.
-    enum { SursaColoana, SursaConstanta, SursaSex, SursaPrimaParte, SursaADouaParte };
-
     TKelExcelImportFrame(TImportExcelExpert *expert, QWidget *parinte);
 
     void Initializeaza(const QString &codComplet, const QString &eticheta);
+    // What the page says, for the import.
+    TSursaCamp Sursa() const;
     // The text the page gives for data row Linie of a student with this CNP.
     QString Valoare(int Linie, const QString &CNP) const;
-    // Writes that text into the student's row of the field, inside the caller's transaction.
-    void ImportaValoare(int Linie, int IdElev, const QString &CNP);
 
-    // The part of a name before its first blank (or after it), both trimmed.
-    static QString ParteNume(const QString &text, bool primaParte);
-    // The sex digit of a boy (odd: 1, 3, 5, 7); every other CNP gets the girls' text.
-    static bool EsteBaiat(const QString &CNP);
     bool NuImport() const;
     // Ticks or unticks "NU import" as a click would.
     void SeteazaNuImport(bool bifat);
-
-    // The size of DATE.VALOARE_TEXT.
-    static constexpr int LungimeMaxima = 256;
 
     QString CodComplet;
     QString CodFormular;

@@ -35,6 +35,19 @@ QByteArray FisierFundal::Codeaza(QByteArray date)
     return date;
 }
 
+QImage FisierFundal::Decodeaza(const QByteArray &jpeg, const QString &cale)
+{
+    QBuffer buf;
+    buf.setData(jpeg);
+    buf.open(QIODevice::ReadOnly);
+    QImageReader r(&buf, "jpeg");
+    QImage img = r.read();
+    if (img.isNull())
+        throw EEroare(QStringLiteral("Fisierul %1 nu contine o imagine de fundal valida (%2)")
+                          .arg(cale, r.errorString()));
+    return img;
+}
+
 TFormularDePrintat::TFormularDePrintat(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -193,14 +206,7 @@ void TFormularDePrintat::LoadBkImageFromFile(const QString &path)
     if (!QFileInfo(cale).isFile() || !f.open(QIODevice::ReadOnly))
         throw EEroare(QStringLiteral("Nu pot citi din fisierul %1").arg(cale));
     const QByteArray jpeg = FisierFundal::Codeaza(f.readAll());
-    QBuffer buf;
-    buf.setData(jpeg);
-    buf.open(QIODevice::ReadOnly);
-    QImageReader r(&buf, "jpeg");
-    QImage img = r.read();
-    if (img.isNull())
-        throw EEroare(QStringLiteral("Fisierul %1 nu contine o imagine de fundal valida (%2)")
-                          .arg(cale, r.errorString()));
+    QImage img = FisierFundal::Decodeaza(jpeg, cale);
     m_cache = QImage();
     m_bk = {img, jpeg};
     update();

@@ -167,4 +167,6 @@ private:
 namespace FisierFundal {
 constexpr quint8 Cheie = 0xA5;
 QByteArray Codeaza(QByteArray date);   // the same operation both ways
+// The picture of the decoded bytes; EEroare naming `cale` when they hold no JPEG.
+QImage Decodeaza(const QByteArray &jpeg, const QString &cale);
 } // namespace FisierFundal

@@ -74,7 +74,6 @@ TResursaExterna OpenExternalResource(const QString &indicativ)
         throw EEroare(QStringLiteral(
             "Indicativul pentru resursa externa trebuie sa fie format din numele fisierului + \":\" + numele resursei!"));
     const QString fisier = indicativ.left(sep).trimmed();
-    const QString nume = indicativ.mid(sep + 1).trimmed().toLower();
 
     const QString cale = GasesteContainer(fisier);
     if (cale.isEmpty())
@@ -83,6 +82,12 @@ TResursaExterna OpenExternalResource(const QString &indicativ)
     QFile f(cale);
     if (!f.open(QIODevice::ReadOnly))
         throw EEroare(QStringLiteral("Nu pot deschide fisierul de resurse externe \"%1\": %2").arg(cale, f.errorString()));
+    return ResursaExterna::Citeste(f, indicativ.mid(sep + 1).trimmed(), cale);
+}
+
+TResursaExterna ResursaExterna::Citeste(QIODevice &f, const QString &numeResursa, const QString &cale)
+{
+    const QString nume = numeResursa.toLower();
     const qint64 marimeFisier = f.size();
 
     const QByteArray numar = f.read(4);
@@ -90,16 +95,16 @@ TResursaExterna OpenExternalResource(const QString &indicativ)
         Deteriorat(cale, QStringLiteral("lipseste numarul de resurse"));
     const qint32 n = Int32La(numar.constData());
     // Checked before the directory is allocated.
-    if (n < 0 || qint64(n) * ResursaExterna::MarimeIntrare > marimeFisier - 4)
+    if (n < 0 || qint64(n) * MarimeIntrare > marimeFisier - 4)
         Deteriorat(cale, QStringLiteral("numarul de resurse (%1) nu se potriveste cu marimea fisierului").arg(n));
-    const QByteArray director = f.read(qint64(n) * ResursaExterna::MarimeIntrare);
-    if (director.size() != qsizetype(n) * ResursaExterna::MarimeIntrare)
+    const QByteArray director = f.read(qint64(n) * MarimeIntrare);
+    if (director.size() != qsizetype(n) * MarimeIntrare)
         Deteriorat(cale, QStringLiteral("directorul nu poate fi citit"));
 
     for (qint32 i = 0; i < n; ++i) {
-        const char *e = director.constData() + qsizetype(i) * ResursaExterna::MarimeIntrare;
+        const char *e = director.constData() + qsizetype(i) * MarimeIntrare;
         const int lungime = quint8(e[0]);
-        if (lungime > ResursaExterna::LungimeMaximaNume)
+        if (lungime > LungimeMaximaNume)
             Deteriorat(cale, QStringLiteral("numele intrarii %1 este prea lung").arg(i + 1));
         if (Flux::DinCp1250(QByteArray(e + 1, lungime)).trimmed().toLower() != nume)
             continue;
@@ -107,7 +112,7 @@ TResursaExterna OpenExternalResource(const QString &indicativ)
         const qint32 pozitie = Int32La(e + OfsPozitie);
         if (marime < 0 || pozitie < 0 || qint64(pozitie) + marime > marimeFisier)
             Deteriorat(cale, QStringLiteral("resursa \"%1\" (pozitia %2, %3 octeti) iese din fisier")
-                                 .arg(indicativ.mid(sep + 1).trimmed()).arg(pozitie).arg(marime));
+                                 .arg(numeResursa).arg(pozitie).arg(marime));
         TResursaExterna r;
         r.Tip = quint8(e[OfsTip]);
         if (!f.seek(pozitie))
@@ -117,6 +122,6 @@ TResursaExterna OpenExternalResource(const QString &indicativ)
             Deteriorat(cale, QStringLiteral("resursa nu poate fi citita in intregime"));
         return r;
     }
-    throw EEroare(QStringLiteral("Nu am gasit resursa \"%1\" in fisierul").arg(indicativ.mid(sep + 1).trimmed()) +
+    throw EEroare(QStringLiteral("Nu am gasit resursa \"%1\" in fisierul").arg(numeResursa) +
                   QLatin1Char('\n') + cale);
 }

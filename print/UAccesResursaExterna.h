@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QIODevice>
 #include <QList>
 #include <QString>
 #include <cstdint>
@@ -28,6 +29,12 @@ struct TResursaExterna
     QByteArray Date;      // the resource's bytes
     uint8_t Tip = 0;      // ResursaExterna::Tip
 };
+
+namespace ResursaExterna {
+// The resource named `nume` (any case) of the container open in `f`; `cale` names it in
+// the messages. EEroare when the container is damaged or has no such resource.
+TResursaExterna Citeste(QIODevice &f, const QString &nume, const QString &cale);
+} // namespace ResursaExterna
 
 // Where "fisier" of a reference is found: as given, else its file name in the
 // program folder, else in the "ER" subfolder. Empty when none holds it.

@@ -366,23 +366,23 @@ void SalveazaCampul(TEditorTextFormular &dlg, TFormularTextArea &arie)
     if (!dlg.Editor)
         return;
     IncearcaSiArata([&dlg] {
-        TScriere scriere(DM->Tr);
-        TEditorGeneric *e = dlg.Editor;
-        if (e->GetIdInregistrare() == -1)
-            e->SalveazaCamp(dlg.IdElev, -1, QStringLiteral("ELEVI"));
-        else
-            e->SalveazaCamp(e->GetIdElev(), e->GetIdInregistrare(), e->GetAsociatCu());
-        if (!dlg.RespectAsocierea->isHidden()) {
-            TQuery &q = DM->Q1;
-            q.SQL(QStringLiteral("UPDATE PROFIL_DIPLOMA SET ONOREZ_SIMILAR=:OS WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
-                                 "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)"));
-            q.Param(QStringLiteral("OS"), dlg.RespectAsocierea->isChecked() ? QStringLiteral("DA") : QStringLiteral("NU"));
-            q.Param(QStringLiteral("COD_FORMULAR"), dlg.CodFormular);
-            q.Param(QStringLiteral("COD_PAGINA"), dlg.CodPagina);
-            q.Param(QStringLiteral("COD_CAMP"), dlg.CodCamp);
-            q.ExecSQL();
-        }
-        scriere.Commit();
+        ScrieInTranzactie(DM->Tr, [&dlg] {
+            TEditorGeneric *e = dlg.Editor;
+            if (e->GetIdInregistrare() == -1)
+                e->SalveazaCamp(dlg.IdElev, -1, QStringLiteral("ELEVI"));
+            else
+                e->SalveazaCamp(e->GetIdElev(), e->GetIdInregistrare(), e->GetAsociatCu());
+            if (!dlg.RespectAsocierea->isHidden()) {
+                TQuery &q = DM->Q1;
+                q.SQL(QStringLiteral("UPDATE PROFIL_DIPLOMA SET ONOREZ_SIMILAR=:OS WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
+                                     "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)"));
+                q.Param(QStringLiteral("OS"), dlg.RespectAsocierea->isChecked() ? QStringLiteral("DA") : QStringLiteral("NU"));
+                q.Param(QStringLiteral("COD_FORMULAR"), dlg.CodFormular);
+                q.Param(QStringLiteral("COD_PAGINA"), dlg.CodPagina);
+                q.Param(QStringLiteral("COD_CAMP"), dlg.CodCamp);
+                q.ExecSQL();
+            }
+        });
     });
     if (auto *w = qobject_cast<TTemplate *>(arie.window()))
         IncearcaSiArata([w, &dlg] { FillPreview(w, dlg.IdElev); });

@@ -106,10 +106,21 @@ void TKelRegistryClass::Salveaza()
     TKelRTTIShell shell(this);
     const auto s = DeschideCheie(Cheie);
     for (int i = 0; i < shell.NumarProprietati(); ++i) {
+        const QString nume = shell.NumeProprietate(i);
         const QVariant v = shell.ValoareProprietate(i);
+        // A value already stored as it would load is left alone: every grade of a fill frees
+        // one of these objects, and rewriting an unchanged file each time costs a disk flush.
+        const QVariant vechi = s->value(nume);
+        bool ok = false;
         switch (shell.TipProprietate(i)) {
-        case TKelRTTIShell::tipIntreg: s->setValue(shell.NumeProprietate(i), v.toInt()); break;
-        case TKelRTTIShell::tipText: s->setValue(shell.NumeProprietate(i), v.toString()); break;
+        case TKelRTTIShell::tipIntreg:
+            if (!(s->contains(nume) && vechi.toInt(&ok) == v.toInt() && ok))
+                s->setValue(nume, v.toInt());
+            break;
+        case TKelRTTIShell::tipText:
+            if (!(s->contains(nume) && vechi.typeId() == QMetaType::QString && vechi.toString() == v.toString()))
+                s->setValue(nume, v.toString());
+            break;
         case TKelRTTIShell::tipAltul: break;
         }
     }

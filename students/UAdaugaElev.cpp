@@ -100,10 +100,10 @@ void TAdaugaElev::RzBitBtn1Click()
     if (!Editor->PotSalvaToate())
         return;
     const bool salvat = IncearcaSiArata([this] {
-        TScriere scriere(DM->Tr);
-        const int id = IdElev == -1 ? DM->InregistrareNoua(QStringLiteral("ELEVI")) : IdElev;
-        Editor->SalveazaToate(id, -1, QStringLiteral("ELEVI"));
-        scriere.Commit();
+        ScrieInTranzactie(DM->Tr, [this] {
+            const int id = IdElev == -1 ? DM->InregistrareNoua(QStringLiteral("ELEVI")) : IdElev;
+            Editor->SalveazaToate(id, -1, QStringLiteral("ELEVI"));
+        });
     });
     if (salvat)
         done(UI::RezultatOk);

@@ -49,10 +49,10 @@ void TEditeaza::RzBitBtn1Click()
     if (!Editor->PotSalvaToate())
         return;
     const bool salvat = IncearcaSiArata([this] {
-        TScriere scriere(DM->Tr);
-        const int id = IdInregistrare == -1 ? DM->InregistrareNoua(Tabel) : IdInregistrare;
-        Editor->SalveazaToate(-1, id, Tabel);
-        scriere.Commit();
+        ScrieInTranzactie(DM->Tr, [this] {
+            const int id = IdInregistrare == -1 ? DM->InregistrareNoua(Tabel) : IdInregistrare;
+            Editor->SalveazaToate(-1, id, Tabel);
+        });
     });
     if (salvat)
         done(UI::RezultatOk);

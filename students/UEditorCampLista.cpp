@@ -2,6 +2,7 @@
 #include "UDm.h"
 #include "UEroare.h"
 #include "UProfilDiploma.h"
+#include "UScrieValoare.h"
 
 #include <QComboBox>
 
@@ -66,7 +67,7 @@ void TEditorCampLista::SalveazaCamp(int IdElev, int IdInregistrare, const QStrin
     if (!DM->Tr.Active())
         throw EEroare(QStringLiteral("Nu am tranzactia deschisa!"));
     const int ales = RzComboBox1->currentIndex();
-    const QVariant nou = ales <= 0 ? QVariant(QMetaType(QMetaType::Int)) : QVariant(ListaId.at(ales - 1).toInt());
+    const QVariant nou = ales <= 0 ? IdNul() : QVariant(ListaId.at(ales - 1).toInt());
     const QString coloana = QStringLiteral("IDF_") + TabelLegat;
 
     TQuery &q7 = DM->Q7;
@@ -75,39 +76,10 @@ void TEditorCampLista::SalveazaCamp(int IdElev, int IdInregistrare, const QStrin
     TInchide inchide8(q8);
     q7.SQL(QStringLiteral("SELECT COD_FORMULAR, COD_PAGINA, COD_CAMP FROM PROFIL_DIPLOMA WHERE ASOCIAT_CU = :AS"));
     q7.Param(QStringLiteral("AS"), TabelLegat);
-    for (q7.Open(); !q7.Eof(); q7.Next()) {
-        const QString f = q7.Text(QStringLiteral("COD_FORMULAR"));
-        const QString p = q7.Text(QStringLiteral("COD_PAGINA"));
-        const QString c = q7.Text(QStringLiteral("COD_CAMP"));
-        auto coduri = [&] {
-            q8.Param(QStringLiteral("COD_FORMULAR"), f);
-            q8.Param(QStringLiteral("COD_PAGINA"), p);
-            q8.Param(QStringLiteral("COD_CAMP"), c);
-            q8.Param(QStringLiteral("ID_ELEVI"), IdElev);
-        };
-        q8.SQL(QStringLiteral("SELECT COUNT(*) AS \"CNT\" FROM \"DATE\" where (COD_FORMULAR=:COD_FORMULAR) and "
-                              "(COD_PAGINA=:COD_PAGINA) and (COD_CAMP=:COD_CAMP) and (ID_ELEVI=:ID_ELEVI)"));
-        coduri();
-        q8.Open();
-        const bool exista = !q8.EsteNul(QStringLiteral("CNT")) && q8.Intreg(QStringLiteral("CNT")) > 0;
-        q8.Close();
-        if (exista) {
-            q8.SQL(QStringLiteral("UPDATE \"DATE\" SET ") + coloana
-                   + QStringLiteral(" = :ID_NOU where (COD_FORMULAR=:COD_FORMULAR) and (COD_PAGINA=:COD_PAGINA) and "
-                                    "(COD_CAMP=:COD_CAMP) and (ID_ELEVI=:ID_ELEVI)"));
-        } else {
-            q8.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
-                                  "ID_ELEVI, ")
-                   + coloana
-                   + QStringLiteral(") VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :VALOARE_TEXT, :VALOARE_NUM, "
-                                    ":ID_ELEVI, :ID_NOU)"));
-            q8.Param(QStringLiteral("VALOARE_TEXT"), QStringLiteral(""));
-            q8.Param(QStringLiteral("VALOARE_NUM"), 0);
-        }
-        coduri();
-        q8.Param(QStringLiteral("ID_NOU"), nou);
-        q8.ExecSQL();
-    }
+    for (q7.Open(); !q7.Eof(); q7.Next())
+        ScrieValoare(q8, QStringLiteral("ELEVI"), IdElev, q7.Text(QStringLiteral("COD_FORMULAR")),
+                     q7.Text(QStringLiteral("COD_PAGINA")), q7.Text(QStringLiteral("COD_CAMP")), {{coloana, nou}},
+                     {{QStringLiteral("VALOARE_TEXT"), QStringLiteral("")}, {QStringLiteral("VALOARE_NUM"), 0}});
 }
 
 void TEditorCampLista::Goleste()

@@ -1,6 +1,7 @@
 #include "UEditorGeneric.h"
 #include "UDm.h"
 #include "UPrompter.h"
+#include "UScrieValoare.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -100,35 +101,15 @@ QString TEditorGeneric::CitesteTextul(const QString &AsociatCu, int IdElev, int 
 void TEditorGeneric::SalveazaTextul(int IdElev, int IdInregistrare, const QString &AsociatCu, const QString &Text,
                                     int N)
 {
-    const int id = IdEfectiv(AsociatCu, IdElev, IdInregistrare);
-    const QString v = TextDeSalvat(Text, N);
-    TQuery &q1 = DM->Q1;
+    TColoaneValoare coloane{{QStringLiteral("VALOARE_TEXT"), TextDeSalvat(Text, N)}, {QStringLiteral("VALOARE_NUM"), 0}};
     TQuery &q2 = DM->Q2;
-    TInchide inchide1(q1);
     TInchide inchide2(q2);
-    SelecteazaRandul(q1, AsociatCu, id, m_codFormular, m_codPagina, m_codCamp);
-    if (q1.Eof()) {
-        q2.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, ID_%1, VALOARE_TEXT, "
-                              "VALOARE_NUM) VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :ID, :VALOARE_TEXT, 0)")
-                   .arg(AsociatCu));
-        q2.Param(QStringLiteral("VALOARE_TEXT"), v);
-    } else {
-        // The row keeps only the owner column of its own table.
-        QString sql = QStringLiteral("UPDATE \"DATE\" SET VALOARE_TEXT=:VAL, VALOARE_NUM=0");
-        q2.SQL(QStringLiteral("SELECT NUME_TABEL FROM TABELE WHERE NUME_TABEL <> :TAB"));
-        q2.Param(QStringLiteral("TAB"), AsociatCu);
-        for (q2.Open(); !q2.Eof(); q2.Next())
-            sql += QStringLiteral(", ID_") + q2.Text(QStringLiteral("NUME_TABEL")) + QStringLiteral(" = NULL");
-        q2.Close();
-        sql += QStringLiteral(" WHERE (ID_") + AsociatCu
-               + QStringLiteral("=:ID) AND (COD_FORMULAR=:COD_FORMULAR) AND (COD_PAGINA=:COD_PAGINA) AND "
-                                "(COD_CAMP=:COD_CAMP)");
-        q2.SQL(sql);
-        q2.Param(QStringLiteral("VAL"), v);
-    }
-    q2.Param(QStringLiteral("COD_FORMULAR"), m_codFormular);
-    q2.Param(QStringLiteral("COD_PAGINA"), m_codPagina);
-    q2.Param(QStringLiteral("COD_CAMP"), m_codCamp);
-    q2.Param(QStringLiteral("ID"), id);
-    q2.ExecSQL();
+    // The row keeps only the owner column of its own table.
+    q2.SQL(QStringLiteral("SELECT NUME_TABEL FROM TABELE WHERE NUME_TABEL <> :TAB"));
+    q2.Param(QStringLiteral("TAB"), AsociatCu);
+    for (q2.Open(); !q2.Eof(); q2.Next())
+        coloane.append({QStringLiteral("ID_") + q2.Text(QStringLiteral("NUME_TABEL")).trimmed(), IdNul()});
+    q2.Close();
+    ScrieValoare(q2, AsociatCu, IdEfectiv(AsociatCu, IdElev, IdInregistrare), m_codFormular, m_codPagina, m_codCamp,
+                 coloane);
 }

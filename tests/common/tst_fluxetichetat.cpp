@@ -34,6 +34,11 @@ private Q_SLOTS:
                                             << QString::fromUtf8("ŞŢăâî");
         QTest::newRow("tag6 empty") << QByteArray("\x06\x00", 2) << QString();
         QTest::newRow("tag18 utf16") << QByteArray("\x12\x02\x00\x00\x00\x19\x02\x41\x00", 9) << QString::fromUtf8("șA");
+        // Such a text could not be written back as it was read.
+        QTest::newRow("tag18 lone surrogate") << QByteArray("\x12\x03\x00\x00\x00\x00\xd8\x41\x00\x00\xdc", 11)
+                                              << QString::fromUtf8("\xef\xbf\xbd" "A" "\xef\xbf\xbd");
+        QTest::newRow("tag18 surrogate pair") << QByteArray("\x12\x02\x00\x00\x00\x3d\xd8\x00\xde", 9)
+                                              << QString::fromUtf8("\xf0\x9f\x98\x80");
         QTest::newRow("tag20 utf8") << (QByteArray("\x14\x04\x00\x00\x00", 5) + QString::fromUtf8("țș").toUtf8())
                                     << QString::fromUtf8("țș");
     }

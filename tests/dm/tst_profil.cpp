@@ -76,12 +76,17 @@ private Q_SLOTS:
         QTest::newRow("negative version") << TFlux().I(-1).I(0).w.Date() << "Invalid stream";
         QTest::newRow("line marker") << TFlux().I(0).I(1).Linie(1).w.Date() << "Invalid Stream!";
         QTest::newRow("documents marker") << TFlux().I(1).I(0).I(5).w.Date() << "Invalid stream";
-        QTest::newRow("document marker") << TFlux().I(1).I(0).I(0).I(1).I(3).w.Date() << "Invalid stream";
+        QTest::newRow("document marker")
+            << TFlux().I(1).I(0).I(0).I(1).I(3).T("a").T("b").I(0).I(0).w.Date() << "Invalid stream";
         QTest::newRow("pages marker")
             << TFlux().I(1).I(0).I(0).I(1).I(0).T("a").T("b").I(1).w.Date() << "Invalid stream";
         QTest::newRow("page marker")
-            << TFlux().I(1).I(0).I(0).I(1).I(0).T("a").T("b").I(0).I(1).I(4).w.Date() << "Invalid stream";
+            << TFlux().I(1).I(0).I(0).I(1).I(0).T("a").T("b").I(0).I(1).I(4).T("c").T("d").w.Date() << "Invalid stream";
         QTest::newRow("two billion lines") << TFlux().I(0).I(2000000000).Linie().w.Date() << "Fisier deteriorat";
+        QTest::newRow("two billion documents") << TFlux().I(1).I(0).I(0).I(2000000000).w.Date() << "Fisier deteriorat";
+        QTest::newRow("two billion pages")
+            << TFlux().I(1).I(0).I(0).I(1).I(0).T("a").T("b").I(0).I(2000000000).w.Date() << "Fisier deteriorat";
+        QTest::newRow("negative document count") << TFlux().I(1).I(0).I(0).I(-1).w.Date() << "Fisier deteriorat";
         QTest::newRow("fewer lines than counted") << TFlux().I(0).I(3).Linie().Linie().w.Date() << "Fisier deteriorat";
         QTest::newRow("text where a number goes") << TFlux().T("0").w.Date() << "Fisier deteriorat";
     }

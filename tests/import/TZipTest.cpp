@@ -5,18 +5,30 @@
 
 #include <zip.h>
 
-void ScrieZip(const QString &cale, const TIntrariZip &intrari)
+bool ScrieArhivaZip(const QString &cale, const TIntrariZip &intrari)
 {
     int eroare = 0;
     zip_t *z = zip_open(QFile::encodeName(cale).constData(), ZIP_CREATE | ZIP_TRUNCATE, &eroare);
-    QVERIFY(z);
+    if (!z)
+        return false;
     for (const auto &[nume, date] : intrari) {
         // libzip copies nothing: the bytes must live until zip_close.
         zip_source_t *s = zip_source_buffer(z, date.constData(), zip_uint64_t(date.size()), 0);
-        QVERIFY(s);
-        QVERIFY(zip_file_add(z, nume.toUtf8().constData(), s, ZIP_FL_OVERWRITE) >= 0);
+        if (!s || zip_file_add(z, nume.toUtf8().constData(), s, ZIP_FL_OVERWRITE) < 0) {
+            zip_source_free(s);
+            zip_discard(z);
+            return false;
+        }
     }
-    QCOMPARE(zip_close(z), 0);
+    if (zip_close(z) == 0)
+        return true;
+    zip_discard(z);
+    return false;
+}
+
+void ScrieZip(const QString &cale, const TIntrariZip &intrari)
+{
+    QVERIFY(ScrieArhivaZip(cale, intrari));
 }
 
 TIntrariZip Xlsx(const QByteArray &foaie, const QByteArray &texteComune, const QByteArray &stiluri,

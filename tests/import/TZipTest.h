@@ -7,6 +7,8 @@
 using TIntrariZip = QList<QPair<QString, QByteArray>>;
 
 // Writes a ZIP archive with libzip, for crafted workbooks no spreadsheet program would write.
+bool ScrieArhivaZip(const QString &cale, const TIntrariZip &intrari);
+// The same inside a test: a failure fails the test.
 void ScrieZip(const QString &cale, const TIntrariZip &intrari);
 
 // The parts of a minimal .xlsx with one sheet "S"; empty parts are left out.

@@ -331,8 +331,8 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(QString, prima);
         QFETCH(QString, aDoua);
-        QCOMPARE(TKelExcelImportFrame::ParteNume(text, true), prima);
-        QCOMPARE(TKelExcelImportFrame::ParteNume(text, false), aDoua);
+        QCOMPARE(TPreluareElevi::ParteNume(text, true), prima);
+        QCOMPARE(TPreluareElevi::ParteNume(text, false), aDoua);
     }
 
     void sex_data()

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QPainter>
 #include <QSettings>
+#include <sys/stat.h>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -127,6 +128,34 @@ private Q_SLOTS:
         QCOMPARE(o.Real, 0.0);
         QCOMPARE(o.Mare, qint64(123456));
         QCOMPARE(o.Stare, Qt::Checked);
+    }
+
+    // Freeing writes what changed; an unchanged object leaves the file as it was (no rewrite).
+    void unchangedValuesAreNotRewritten()
+    {
+        TDirectorTest dir;
+        {
+            TSetariProba o;
+            o.Numar = 3;
+            o.Zeta = QStringLiteral("z");
+        }
+        const QString fisier = DeschideCheie(CheieProba)->fileName();
+        const auto inod = [&] {
+            struct stat st {};
+            return ::stat(QFile::encodeName(fisier).constData(), &st) == 0 ? st.st_ino : ino_t(0);
+        };
+        const ino_t inainte = inod();
+        QVERIFY(inainte != 0);
+        { TSetariProba o; }
+        QCOMPARE(inod(), inainte);
+        {
+            TSetariProba o;
+            o.Zeta = QStringLiteral("alt");
+        }
+        QVERIFY(inod() != inainte);
+        TSetariProba o;
+        QCOMPARE(o.Numar, 3);
+        QCOMPARE(o.Zeta, QStringLiteral("alt"));
     }
 
     void wrongKindFailsLoading()

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <cstdio>
 
 int main(int argc, char **argv)
@@ -37,8 +38,10 @@ int main(int argc, char **argv)
                                                                          : ResursaExterna::Png;
         intrari << r;
     }
-    QFile out(arg[1]);
-    if (!out.open(QIODevice::WriteOnly) || out.write(ResursaExterna::ConstruiesteContainer(intrari)) < 0) {
+    // A build stopped mid-write must not leave a half container that looks up to date.
+    QSaveFile out(arg[1]);
+    const QByteArray date = ResursaExterna::ConstruiesteContainer(intrari);
+    if (!out.open(QIODevice::WriteOnly) || out.write(date) != date.size() || !out.commit()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(arg[1]));
         return 1;
     }
