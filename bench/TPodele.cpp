@@ -90,3 +90,12 @@ void PodeaElev(TDM &dm, int idElev)
     dm.Q3.Param(QStringLiteral("ID"), scoala);
     Citeste(dm.Q3);
 }
+
+void PodeaExport(TDM &dm)
+{
+    TCitire citire(dm.Tr);
+    dm.Q1.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA"));
+    Citeste(dm.Q1);
+    dm.Q2.SQL(QStringLiteral("SELECT * FROM \"DATE\""));
+    Citeste(dm.Q2);
+}

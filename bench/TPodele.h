@@ -11,3 +11,5 @@ void PodeaPornire(const QString &fisier);
 void PodeaLista(TDM &dm, const QString &expresie);
 // Every value row of one student and of the records linked to it.
 void PodeaElev(TDM &dm, int idElev);
+// Every value row of every student and record, and the profile.
+void PodeaExport(TDM &dm);

@@ -7,6 +7,7 @@
 #include "FormularDePrintat.h"
 #include "TemplateForm.h"
 #include "UDm.h"
+#include "UExportPdf.h"
 #include "UHandlerFormular.h"
 #include "UListaElevi.h"
 #include "UProfilDiploma.h"
@@ -61,6 +62,17 @@ int main(int argc, char **argv)
             m.Compara(QStringLiteral("fill %1 %2").arg(t->metaObject()->className() + 6).arg(s->objectName()),
                       [&] { UmplePagina(s, elev); }, [&] { PodeaElev(*dm, elev); }, 30);
     }
+    // One page (the ZEZ certificate's only one) for every student, into one PDF.
+    const std::unique_ptr<TTemplate> zez = DocumentDupaCod(QStringLiteral("zez"));
+    const QString pdf = baza.Director() + QStringLiteral("export.pdf");
+    m.Compara(QStringLiteral("PDF export, one page a student"),
+              [&] {
+                  const TRezultatTiparire r = ExportaPdf(zez.get(), {0}, ids, false, pdf);
+                  if (r.Pagini != ids.size())
+                      qFatal("%d pages for %lld students", r.Pagini, qlonglong(ids.size()));
+              },
+              [&] { PodeaExport(*dm); }, 20000);
+
     baza.Opreste();
     const TMasuratoare mi(cl.value(QStringLiteral("import-rulari")).toInt(), doar);
     if (mi.Masoara(QStringLiteral("import")))
