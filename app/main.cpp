@@ -1,23 +1,30 @@
 #include "UAplicatie.h"
 #include "UCertavoMain.h"
 #include "UEroare.h"
-#include "InsertPaper.h"
 #include "TemplateForm.h"
+#include "UInstalareTiparire.h"
+#include "ULinieComanda.h"
 #include "UPornire.h"
 #include "USplashZEZ.h"
 
 int main(int argc, char **argv)
 {
+    const bool exportPdf = LinieComanda::CereExportPdf(argc, argv);
+    // A scripted export shows no window, so it needs no display.
+    if (exportPdf && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     TAplicatie app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Certavo"));
     QApplication::setApplicationVersion(QStringLiteral(CERTAVO_VERSION));
-    ArataSplashPornire();
     try {
+        if (exportPdf)
+            return LinieComanda::ExportaPdf(QApplication::arguments());
+        ArataSplashPornire();
         // Without its database the program has nothing to show: the error was shown, stop here.
         if (!PornesteDatele())
             return 1;
         InregistreazaDocumentele();
-        TTemplate::Tiparire = [](TFormularDePrintat *suprafata, int pagina) { PrintPage(suprafata, pagina); };
+        InstaleazaTiparirea();
         CertavoMain = new TCertavoMain;
         CertavoMain->setAttribute(Qt::WA_DeleteOnClose);
         CertavoMain->show();

@@ -91,9 +91,15 @@ TBazaScolara::TBazaScolara(const QString &director, int elevi, int scoli)
         InregistreazaClaseleZEZ();
 }
 
-TDM &TBazaScolara::Porneste()
+void TBazaScolara::Opreste()
 {
     delete m_dm;
+    m_dm = nullptr;
+}
+
+TDM &TBazaScolara::Porneste()
+{
+    Opreste();
     m_dm = new TDM;
     m_dm->DataModuleCreate();
     const int existenti = [this] {

@@ -14,6 +14,8 @@ public:
 
     // Starts the data module on the folder's database (also creates and fills it the first time).
     TDM &Porneste();
+    void Opreste();
+    ~TBazaScolara() { Opreste(); }
     int Elevi() const { return m_elevi; }
     QString Director() const { return m_director; }
     // The ids of the students, in list order.

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <algorithm>
+#include <cstdio>
 #include <ctime>
 #include <vector>
 
@@ -43,11 +44,14 @@ double TMasuratoare::Mediana(const std::function<void()> &pas, const std::functi
 
 double TMasuratoare::Compara(const QString &nume, const std::function<void()> &pas,
                              const std::function<void()> &podea, double tintaMs,
-                             const std::function<void()> &pregatire) const
+                             const std::function<void()> &pregatire,
+                             const std::function<void()> &pregatirePodea) const
 {
+    if (!Masoara(nume))
+        return 0;
     const double m = Mediana(pas, pregatire);
     const double cm = m_cpu;
-    const double p = Mediana(podea);
+    const double p = Mediana(podea, pregatirePodea);
     const double cp = m_cpu;
     QTextStream(stdout) << QStringLiteral("%1  median %2 ms  floor %3 ms  ratio %4  (cpu %5 / %6 ms)  target < %7 ms  %8\n")
                                .arg(nume, -36)
@@ -58,5 +62,6 @@ double TMasuratoare::Compara(const QString &nume, const std::function<void()> &p
                                .arg(cp, 0, 'f', 1)
                                .arg(tintaMs, 0, 'f', 0)
                                .arg(m < tintaMs ? QStringLiteral("ok") : QStringLiteral("OVER"));
+    std::fflush(stdout);
     return m;
 }

@@ -7,15 +7,19 @@
 class TMasuratoare
 {
 public:
-    explicit TMasuratoare(int rulari) : m_rulari(rulari) {}
+    // Only the figures whose names start with `doar` (all when it is empty) are measured.
+    explicit TMasuratoare(int rulari, QString doar = {}) : m_rulari(rulari), m_doar(std::move(doar)) {}
+    bool Masoara(const QString &nume) const { return nume.startsWith(m_doar); }
 
     // Median in milliseconds of `rulari` runs of `pas`; `pregatire` runs untimed before each.
     double Mediana(const std::function<void()> &pas, const std::function<void()> &pregatire = {}) const;
     // Prints "name  median  floor  ratio  (cpu medians)  target" and returns the median.
     double Compara(const QString &nume, const std::function<void()> &pas, const std::function<void()> &podea,
-                   double tintaMs, const std::function<void()> &pregatire = {}) const;
+                   double tintaMs, const std::function<void()> &pregatire = {},
+                   const std::function<void()> &pregatirePodea = {}) const;
 
 private:
     int m_rulari;
+    QString m_doar;
     mutable double m_cpu = 0;   // CPU-time median of the last Mediana
 };

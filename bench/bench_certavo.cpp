@@ -1,5 +1,6 @@
 // School-scale benchmarks: each step's median next to the median of its set-based floor.
 //   bench_certavo [--elevi N] [--rulari R] [--director DIR]
+#include "TBancImport.h"
 #include "TBazaScolara.h"
 #include "TMasuratoare.h"
 #include "TPodele.h"
@@ -25,10 +26,14 @@ int main(int argc, char **argv)
     cl.addOptions({{QStringLiteral("elevi"), QStringLiteral("students"), QStringLiteral("N"), QStringLiteral("2000")},
                    {QStringLiteral("rulari"), QStringLiteral("runs per figure"), QStringLiteral("R"), QStringLiteral("5")},
                    {QStringLiteral("director"), QStringLiteral("program folder kept between runs"), QStringLiteral("DIR"),
-                    QDir::tempPath() + QStringLiteral("/certavo-bench")}});
+                    QDir::tempPath() + QStringLiteral("/certavo-bench")},
+                   {QStringLiteral("doar"), QStringLiteral("only the figures whose names start so"), QStringLiteral("NAME")},
+                   {QStringLiteral("import-rulari"), QStringLiteral("runs of the import figure"), QStringLiteral("R"),
+                    QStringLiteral("3")}});
     cl.process(app);
     const int elevi = cl.value(QStringLiteral("elevi")).toInt();
-    const TMasuratoare m(cl.value(QStringLiteral("rulari")).toInt());
+    const QString doar = cl.value(QStringLiteral("doar"));
+    const TMasuratoare m(cl.value(QStringLiteral("rulari")).toInt(), doar);
 
     TBazaScolara baza(cl.value(QStringLiteral("director")) + QStringLiteral("/%1").arg(elevi), elevi);
     TDM *dm = &baza.Porneste();
@@ -44,7 +49,7 @@ int main(int argc, char **argv)
     const QString expresie = ProfilInregistrat()->ListaCampuriElev();
     m.Compara(QStringLiteral("student list reload"), [&] { lista.Reincarca(); },
               [&] { PodeaLista(*dm, expresie); }, 500);
-    if (lista.Linii.size() != size_t(elevi))
+    if (m.Masoara(QStringLiteral("student list")) && lista.Linii.size() != size_t(elevi))
         qFatal("the list holds %zu students", lista.Linii.size());
 
     InregistreazaDocumentele();
@@ -56,5 +61,9 @@ int main(int argc, char **argv)
             m.Compara(QStringLiteral("fill %1 %2").arg(t->metaObject()->className() + 6).arg(s->objectName()),
                       [&] { UmplePagina(s, elev); }, [&] { PodeaElev(*dm, elev); }, 30);
     }
+    baza.Opreste();
+    const TMasuratoare mi(cl.value(QStringLiteral("import-rulari")).toInt(), doar);
+    if (mi.Masoara(QStringLiteral("import")))
+        MasoaraImportul(mi, cl.value(QStringLiteral("director")) + QStringLiteral("/import"), 999, 40);
     return 0;
 }

@@ -1,5 +1,9 @@
 #include "UButonComanda.h"
 
+#include "UPrompter.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QPushButton>
 
 void StilButonComanda(QPushButton *b)
@@ -18,4 +22,16 @@ QPushButton *ButonComanda(const QString &nume, const QString &text, QWidget *par
     b->setObjectName(nume);
     StilButonComanda(b);
     return b;
+}
+
+QHBoxLayout *RandOkRenunt(QDialog *dialog, QPushButton *&ok)
+{
+    auto *rand = new QHBoxLayout;
+    ok = ButonComanda(QStringLiteral("ButonOk"), QStringLiteral("Ok"), dialog);
+    QPushButton *renunt = ButonComanda(QStringLiteral("ButonRenunt"), QStringLiteral("Renunt"), dialog);
+    rand->addStretch();
+    rand->addWidget(ok);
+    rand->addWidget(renunt);
+    QObject::connect(renunt, &QPushButton::clicked, dialog, [dialog] { dialog->done(UI::RezultatRenunt); });
+    return rand;
 }

@@ -4,6 +4,7 @@
 #include "UEroare.h"
 #include "UProfilDiploma.h"
 #include "UPrompter.h"
+#include "UScrieValoare.h"
 #include "UTabele.h"
 
 #include <QDir>
@@ -21,7 +22,6 @@ namespace {
 const int kAdancimeMaxima = 32;
 // A start-up step that meets another workstation's start is run again this many times at most.
 const int kIncercariPornire = 20;
-const QString kIndexUnic = QStringLiteral("UQ_DATE_CAMP_PROPRIETAR");
 } // namespace
 
 TDM::TDM(QObject *owner) : QObject(owner)
@@ -305,7 +305,7 @@ QStringList TDM::SegmenteIndexUnic()
     QStringList rez;
     Q2.SQL(QStringLiteral("SELECT TRIM(RDB$FIELD_NAME) AS CAMP FROM RDB$INDEX_SEGMENTS WHERE RDB$INDEX_NAME = "
                           ":RDB$INDEX_NAME ORDER BY RDB$FIELD_POSITION"));
-    Q2.Param(QStringLiteral("RDB$INDEX_NAME"), kIndexUnic);
+    Q2.Param(QStringLiteral("RDB$INDEX_NAME"), IndexValoare());
     for (Q2.Open(); !Q2.Eof(); Q2.Next())
         rez << Q2.Text(QStringLiteral("CAMP"));
     Q2.Close();
@@ -333,9 +333,9 @@ void TDM::AsiguraIndexulUnic(const QStringList &tabele)
                 if (segmente == coloane)
                     return;
                 if (!segmente.isEmpty())
-                    DDL(Q2, QStringLiteral("DROP INDEX ") + kIndexUnic);
+                    DDL(Q2, QStringLiteral("DROP INDEX ") + IndexValoare());
                 DDL(Q2, QStringLiteral("CREATE UNIQUE INDEX %1 ON \"DATE\" (%2)")
-                            .arg(kIndexUnic, coloane.join(QStringLiteral(", "))));
+                            .arg(IndexValoare(), coloane.join(QStringLiteral(", "))));
             });
         },
         &EEroareBaza::Conflict, kIncercariPornire);

@@ -14,7 +14,7 @@ public:
     int CodSql() const { return m_codSql; }
     const QString &TextBaza() const { return m_textBaza; }
     // Another transaction holds or has just changed the same rows: a lock or update
-    // conflict, a deadlock, or a unique key that another transaction has just taken.
+    // conflict, a deadlock, or a field's row that another transaction has just inserted.
     bool Conflict() const;
 
 private:

@@ -9,6 +9,9 @@ class TQuery;
 // Columns of a row of "DATE" and the values a write gives them.
 using TColoaneValoare = QList<std::pair<QString, QVariant>>;
 
+// The unique index of "DATE" on the field code and every owner column, made by the start-up.
+inline QString IndexValoare() { return QStringLiteral("UQ_DATE_CAMP_PROPRIETAR"); }
+
 // The value of an id column that a write empties.
 inline QVariant IdNul() { return QVariant(QMetaType(QMetaType::Int)); }
 

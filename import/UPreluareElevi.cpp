@@ -1,5 +1,6 @@
 #include "UPreluareElevi.h"
 
+#include "UCampCnp.h"
 #include "UDm.h"
 #include "UEroare.h"
 #include "UScrieValoare.h"
@@ -7,30 +8,7 @@
 TPreluareElevi::TPreluareElevi(const TListaColoaneExcel &coloane, const QString &litereCnp, QList<TSursaCamp> surse)
     : m_coloane(coloane), m_surse(std::move(surse))
 {
-    {
-        TCitire citire(DM->Tr);
-        TQuery &q = DM->Q1;
-        q.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE TIP_DE_DATE = 'CNP'"));
-        q.Open();
-        if (q.Eof())
-            throw EEroare(QStringLiteral("NU exista CNP in profil diploma!"));
-        // The rows come in no set order, and a CNP field that inherits its value is never
-        // written by the record editor: the student's own CNP field is the one to match.
-        bool ales = false;
-        for (; !q.Eof(); q.Next()) {
-            const bool propriu = q.Text(QStringLiteral("ASOCIAT_CU")) == QLatin1String("ELEVI")
-                                 && q.Text(QStringLiteral("SIMILAR_CU")).trimmed().isEmpty();
-            if (!ales || propriu) {
-                m_formular = q.Text(QStringLiteral("COD_FORMULAR"));
-                m_pagina = q.Text(QStringLiteral("COD_PAGINA"));
-                m_camp = q.Text(QStringLiteral("COD_CAMP"));
-                ales = true;
-                if (propriu)
-                    break;
-            }
-        }
-        q.Close();
-    }
+    m_campCnp = TCampCnp::DinProfil();
     m_cnp = m_coloane.DupaLitere(litereCnp);
     if (!m_cnp)
         throw EEroare(QStringLiteral("UPS: nu pot identifica CNP-ul"));
@@ -60,20 +38,9 @@ bool TPreluareElevi::ImportaRand(int rand)
 
 int TPreluareElevi::GasesteSauCreeazaElev(const QString &cnp)
 {
-    TQuery &q1 = DM->Q1, &q2 = DM->Q2, &q3 = DM->Q3;
-    q1.SQL(QStringLiteral("SELECT ID_ELEVI FROM \"DATE\" WHERE (VALOARE_TEXT=:CNP) AND (COD_FORMULAR=:FORMULAR) AND "
-                          "(COD_PAGINA=:PAGINA) AND (COD_CAMP=:CAMP)"));
-    q1.Param(QStringLiteral("CNP"), cnp);
-    q1.Param(QStringLiteral("FORMULAR"), m_formular);
-    q1.Param(QStringLiteral("PAGINA"), m_pagina);
-    q1.Param(QStringLiteral("CAMP"), m_camp);
-    q1.Open();
-    if (!q1.Eof()) {
-        const int id = q1.Intreg(QStringLiteral("ID_ELEVI"));
-        q1.Close();
-        return id;
-    }
-    q1.Close();
+    if (const int gasit = m_campCnp.Elev(cnp); gasit != -1)
+        return gasit;
+    TQuery &q2 = DM->Q2, &q3 = DM->Q3;
     const int id = DM->InregistrareNoua(QStringLiteral("ELEVI"));
     q2.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE ASOCIAT_CU = 'ELEVI'"));
     for (q2.Open(); !q2.Eof(); q2.Next()) {
@@ -89,7 +56,7 @@ int TPreluareElevi::GasesteSauCreeazaElev(const QString &cnp)
         q3.ExecSQL();
     }
     q2.Close();
-    ScrieValoare(q3, QStringLiteral("ELEVI"), id, m_formular, m_pagina, m_camp, {{QStringLiteral("VALOARE_TEXT"), cnp}},
+    ScrieValoare(q3, QStringLiteral("ELEVI"), id, m_campCnp.Formular, m_campCnp.Pagina, m_campCnp.Camp, {{QStringLiteral("VALOARE_TEXT"), cnp}},
                  {{QStringLiteral("VALOARE_NUM"), 0}});
     return id;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "UCampCnp.h"
 #include "UColoaneExcel.h"
 
 #include <QList>
@@ -52,5 +53,5 @@ private:
     const TListaColoaneExcel &m_coloane;
     const TColoanaExcel *m_cnp = nullptr;
     QList<TSursaCamp> m_surse;
-    QString m_formular, m_pagina, m_camp; // the profile's CNP field
+    TCampCnp m_campCnp;
 };

@@ -1,5 +1,6 @@
 #include "FormularDePrintat.h"
 #include "QFormularTextArea.h"
+#include "UCapabilitatiImprimanta.h"
 
 #include "UDirectorProgram.h"
 #include "UEroare.h"
@@ -104,6 +105,24 @@ void TFormularDePrintat::PrintOnPrinter(TContextImprimanta &dc, bool Mirror, TDi
     const double top = OffsetTop + m_deltaSus;
     for (TFormularTextArea *a : TextAreas())
         a->Print(dc, Mirror, Adjustments, m_latime, m_inaltime, top, left);
+}
+
+void TFormularDePrintat::PrintBkImage(TContextImprimanta &dc, bool Mirror) const
+{
+    if (m_bk.Gol())
+        return;
+    TDreptunghiDispozitiv r = dc.Cap.Dreptunghi(0, 0, m_latime, m_inaltime);
+    if (Mirror)
+        r = dc.Cap.Oglindit(r);
+    TZonaImprimabila zona(dc);
+    QPainter &p = dc.Painter;
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (Mirror) {
+        // Turned about the rectangle's centre: x becomes Left + Right - x.
+        p.translate(r.Left + r.Right, r.Top + r.Bottom);
+        p.rotate(180);
+    }
+    p.drawImage(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top), m_bk.Imagine);
 }
 
 QList<TFormularTextArea *> TFormularDePrintat::TextAreas() const

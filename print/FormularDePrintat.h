@@ -114,6 +114,10 @@ public:
     void PrintOnPrinter(TContextImprimanta &dc, bool Mirror, TDirectorModificari *Adjustments, double OffsetLeft,
                         double OffsetTop);
 
+    // The background scan on the open printer page, over the page's millimetres from the
+    // paper's corner, turned with the page when Mirror; proofs only, never the print run.
+    void PrintBkImage(TContextImprimanta &dc, bool Mirror) const;
+
     void LoadBkImageFromFile(const QString &path);
     void SaveBkImageToFile(const QString &path) const;
 

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QSaveFile>
@@ -206,16 +207,30 @@ QFont TFormularTextArea::FontCelula(const TParametriDesen &p, int inaltime, QPai
     f.setWeight(p.Bold ? QFont::Bold : QFont::Normal);
     f.setItalic(p.Italic);
     inaltime = std::max(1, inaltime);
+    // The search asks the font system for several sizes; a page of boxes asks the same few
+    // questions again and again, so each answer is kept, bound to the device's resolution so
+    // that the font it holds stays loaded.
+    static QHash<QString, QFont> fonturi;
+    const QString cheie = QStringLiteral("%1|%2|%3|%4|%5")
+                              .arg(p.FaceName)
+                              .arg(int(p.Bold) * 2 + int(p.Italic))
+                              .arg(inaltime)
+                              .arg(device ? device->logicalDpiX() : 0)
+                              .arg(device ? device->logicalDpiY() : 0);
+    if (const auto it = fonturi.constFind(cheie); it != fonturi.constEnd())
+        return *it;
     f.setPixelSize(inaltime);
     // Qt sizes the em square; the definition gives the whole cell (ascent + descent).
     const int celula = QFontMetrics(f, device).height();
-    if (celula <= inaltime)
-        return f;
-    int px = std::max(1, int(qint64(inaltime) * inaltime / celula));
-    f.setPixelSize(px);
-    while (px > 1 && QFontMetrics(f, device).height() > inaltime)
-        f.setPixelSize(--px);
-    return f;
+    if (celula > inaltime) {
+        int px = std::max(1, int(qint64(inaltime) * inaltime / celula));
+        f.setPixelSize(px);
+        while (px > 1 && QFontMetrics(f, device).height() > inaltime)
+            f.setPixelSize(--px);
+    }
+    const QFont legat = device ? QFont(f, device) : f;
+    fonturi.insert(cheie, legat);
+    return legat;
 }
 
 QFont TFormularTextArea::FontCareIncape(const TParametriDesen &p, int &inaltime, int latime, QPaintDevice *device)

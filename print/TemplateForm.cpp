@@ -21,6 +21,7 @@
 #include <optional>
 
 std::function<void(TFormularDePrintat *, int)> TTemplate::Tiparire;
+std::function<void(TTemplate *)> TTemplate::SalvarePdf;
 std::function<void(TFormularTextArea *)> TTemplate::InformatiiCamp;
 
 TTemplate::TTemplate(const QString &fisierMacheta, QWidget *owner) : QDialog(owner)
@@ -33,6 +34,7 @@ TTemplate::TTemplate(const QString &fisierMacheta, QWidget *owner) : QDialog(own
     setWindowFlag(Qt::WindowMaximizeButtonHint);
 
     Tipareste = ButonComanda(QStringLiteral("Tipareste"), QStringLiteral("Tipareste"), this);
+    SalveazaPdf = ButonComanda(QStringLiteral("SalveazaPdf"), QStringLiteral("Salveaza PDF"), this);
     Mareste = ButonComanda(QStringLiteral("Mareste"), QStringLiteral("Mareste"), this);
     Micsoreaza = ButonComanda(QStringLiteral("Micsoreaza"), QStringLiteral("Micsoreaza"), this);
     Iesire = ButonComanda(QStringLiteral("Iesire"), QStringLiteral("Iesire"), this);
@@ -41,6 +43,7 @@ TTemplate::TTemplate(const QString &fisierMacheta, QWidget *owner) : QDialog(own
 
     auto *sus = new QHBoxLayout;
     sus->addWidget(Tipareste);
+    sus->addWidget(SalveazaPdf);
     sus->addWidget(Mareste);
     sus->addWidget(Micsoreaza);
     sus->addStretch();
@@ -65,6 +68,7 @@ TTemplate::TTemplate(const QString &fisierMacheta, QWidget *owner) : QDialog(own
             });
     }
     connect(Tipareste, &QPushButton::clicked, this, &TTemplate::TiparesteClick);
+    connect(SalveazaPdf, &QPushButton::clicked, this, &TTemplate::SalveazaPdfClick);
     connect(Mareste, &QPushButton::clicked, this, &TTemplate::MaresteClick);
     connect(Micsoreaza, &QPushButton::clicked, this, &TTemplate::MicsoreazaClick);
     connect(Iesire, &QPushButton::clicked, this, [this] { done(UI::RezultatRenunt); });
@@ -86,13 +90,23 @@ int TTemplate::PaginaActiva() const { return std::max(0, PC->currentIndex()); }
 
 TFormularDePrintat *TTemplate::SuprafataActiva() const { return Macheta.Pagini.value(PaginaActiva()).Suprafata; }
 
-void TTemplate::TiparesteClick()
+void TTemplate::Comanda(bool instalata, const std::function<void()> &actiune)
 {
-    if (!Tiparire) {
+    if (!instalata) {
         UI::Mesaj(QStringLiteral("Functionalitate in lucru"));
         return;
     }
-    IncearcaSiArata([this] { Tiparire(SuprafataActiva(), PaginaActiva()); });
+    IncearcaSiArata(actiune);
+}
+
+void TTemplate::TiparesteClick()
+{
+    Comanda(bool(Tiparire), [this] { Tiparire(SuprafataActiva(), PaginaActiva()); });
+}
+
+void TTemplate::SalveazaPdfClick()
+{
+    Comanda(bool(SalvarePdf), [this] { SalvarePdf(this); });
 }
 
 void TTemplate::MaresteClick()

@@ -24,18 +24,25 @@ public:
     int PaginaActiva() const;
 
     QTabWidget *PC;
-    QPushButton *Tipareste, *Mareste, *Micsoreaza, *Iesire;
+    QPushButton *Tipareste, *SalveazaPdf, *Mareste, *Micsoreaza, *Iesire;
     TMacheta Macheta;
 
     // The print run of a page (0 "Fata", 1 "Verso"); set by the printing part of the program.
     static std::function<void(TFormularDePrintat *suprafata, int pagina)> Tiparire;
+    // "Salveaza PDF": the window's pages into a PDF file; set by the printing part of the program.
+    static std::function<void(TTemplate *fereastra)> SalvarePdf;
     // What a click on a text area opens; set by the field information dialog.
     static std::function<void(TFormularTextArea *arie)> InformatiiCamp;
 
 public Q_SLOTS:
     void TiparesteClick();
+    void SalveazaPdfClick();
     void MaresteClick();
     void MicsoreazaClick();
+
+private:
+    // A command another part of the program provides; its errors are shown.
+    static void Comanda(bool instalata, const std::function<void()> &actiune);
 };
 
 // Puts the student's stored values into every text area of every page of the window.

@@ -66,13 +66,8 @@ TInsertPaperForm::TInsertPaperForm(QWidget *parent) : QDialog(parent)
     CheckBoxOglinda->setObjectName(QStringLiteral("CheckBoxOglinda"));
     dreapta->addWidget(CheckBoxOglinda);
     dreapta->addStretch();
-    auto *butoane = new QHBoxLayout;
-    QPushButton *ok = ButonComanda(QStringLiteral("ButonOk"), QStringLiteral("Ok"), this);
-    QPushButton *renunt = ButonComanda(QStringLiteral("ButonRenunt"), QStringLiteral("Renunt"), this);
-    butoane->addStretch();
-    butoane->addWidget(ok);
-    butoane->addWidget(renunt);
-    dreapta->addLayout(butoane);
+    QPushButton *ok = nullptr;
+    dreapta->addLayout(RandOkRenunt(this, ok));
 
     auto *tot = new QHBoxLayout(this);
     tot->addLayout(stanga);
@@ -81,7 +76,6 @@ TInsertPaperForm::TInsertPaperForm(QWidget *parent) : QDialog(parent)
 
     connect(CheckBoxOglinda, &QCheckBox::clicked, this, &TInsertPaperForm::CheckBoxOglindaClick);
     connect(ok, &QPushButton::clicked, this, &TInsertPaperForm::OkClick);
-    connect(renunt, &QPushButton::clicked, this, [this] { done(UI::RezultatRenunt); });
     CentreazaForm(this);
 }
 
@@ -124,9 +118,8 @@ int TInsertPaperForm::AskForPaper(int pagina, bool &rotit, double &margineStanga
     const bool rasturnata = mod == 1 || mod == 3;
     (rasturnata ? ImagineRasturnata : ImagineNormala)->show();
 
-    const QString oglinda = reg ? reg->MirrorSetting(pagina) : QStringLiteral("*");
-    CheckBoxOglinda->setChecked(oglinda != QLatin1String("*") ? oglinda == QLatin1String("D")
-                                                              : (pagina == 1) != rasturnata);
+    CheckBoxOglinda->setChecked(
+        TAllStuffReg::Rotit(reg ? reg->MirrorSetting(pagina) : QStringLiteral("*"), pagina, mod));
     EditMargineStanga->setText(RealInText(margineStanga));
     EditMargineSus->setText(RealInText(margineSus));
     CheckBoxOglindaClick();
@@ -176,16 +169,6 @@ void TInsertPaperForm::OkClick()
 
 // ---------------------------------------------------------------- print run
 
-void SetupPrinterPage(QPrinter &imprimanta, bool portrait)
-{
-    // Everything is placed from the paper's corner: full page, and no margins of Qt's own.
-    imprimanta.setFullPage(true);
-    imprimanta.setPageOrientation(portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
-    imprimanta.setPageSize(QPageSize(QPageSize::A4));
-    imprimanta.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    imprimanta.setColorMode(QPrinter::GrayScale);
-}
-
 QPrinter &ImprimantaCurenta()
 {
     static QPrinter *imprimanta = nullptr;
@@ -203,54 +186,43 @@ bool ExistaImprimante() { return !QPrinterInfo::availablePrinters().isEmpty(); }
 
 void PrintPage(TFormularDePrintat *suprafata, int pagina) { PrintPage(suprafata, pagina, ImprimantaCurenta()); }
 
-void PrintPage(TFormularDePrintat *suprafata, int pagina, QPrinter &imprimanta,
-               const std::optional<QMarginsF> &neimprimabilMm)
+std::optional<TCalibrarePagina> PregatesteTiparirea(int pagina, const QPrinter &imprimanta)
 {
     {
         const TAllStuffReg reg;
         if (!reg.Configurat) {
             UI::Mesaj(QStringLiteral("Configureaza imprimanta"));
-            return;
+            return std::nullopt;
         }
     }
     // Without printers Qt falls back to PDF output; only a file named by the caller is a destination.
     if (imprimanta.outputFileName().isEmpty() && !ExistaImprimante()) {
         UI::Mesaj(MesajFaraImprimanta);
-        return;
+        return std::nullopt;
     }
     TAllStuffReg reg;
     double &stanga = pagina == 1 ? reg.MargineStangaVerso : reg.MargineStangaFata;
     double &sus = pagina == 1 ? reg.MargineSusVerso : reg.MargineSusFata;
-    double left = stanga, top = sus;
-    bool rotit = false;
-    if (TInsertPaperForm::Instanta().AskForPaper(pagina, rotit, left, top) != UI::RezultatOk)
-        return;
-    stanga = left;
-    sus = top;
-
-    TiparesteLucrare(imprimanta, false,
-                     pagina == 1 ? QStringLiteral("Diploma de examen national - verso")
-                                 : QStringLiteral("Diploma de examen national - fata"),
-                     [&](TContextImprimanta &dc) {
-                         suprafata->PrintOnPrinter(dc, rotit, DirectorModificariImplicit(), left, top);
-                     },
-                     neimprimabilMm);
+    TCalibrarePagina c{stanga, sus, false};
+    if (TInsertPaperForm::Instanta().AskForPaper(pagina, c.Rotit, c.Stanga, c.Sus) != UI::RezultatOk)
+        return std::nullopt;
+    stanga = c.Stanga;
+    sus = c.Sus;
+    return c;
 }
 
-void TiparesteLucrare(QPrinter &imprimanta, bool portrait, const QString &titlu,
-                      const std::function<void(TContextImprimanta &)> &deseneaza,
-                      const std::optional<QMarginsF> &neimprimabilMm)
+QString TitluLucrare(int pagina)
 {
-    SetupPrinterPage(imprimanta, portrait);
-    imprimanta.setDocName(titlu);
-    QPainter p;
-    if (!p.begin(&imprimanta))
-        throw EEroare(QStringLiteral("Nu pot porni tiparirea pe imprimanta %1").arg(imprimanta.printerName()));
-    struct TSfarsitLucrare
-    {
-        QPainter &p;
-        ~TSfarsitLucrare() { p.end(); }
-    } sfarsit{p};
-    TContextImprimanta dc{p, TCapabilitatiImprimanta::DinImprimanta(imprimanta, neimprimabilMm)};
-    deseneaza(dc);
+    return pagina == 1 ? QStringLiteral("Diploma de examen national - verso")
+                       : QStringLiteral("Diploma de examen national - fata");
+}
+
+void PrintPage(TFormularDePrintat *suprafata, int pagina, QPrinter &imprimanta,
+               const std::optional<QMarginsF> &neimprimabilMm)
+{
+    const std::optional<TCalibrarePagina> c = PregatesteTiparirea(pagina, imprimanta);
+    if (!c)
+        return;
+    TLucrareTiparire lucrare(imprimanta, false, TitluLucrare(pagina), neimprimabilMm);
+    lucrare.Tipareste(suprafata, *c);
 }

@@ -3,13 +3,13 @@
 #include <QMarginsF>
 #include <optional>
 #include <functional>
+#include "ULucrareTiparire.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPrinter;
 class TFormularDePrintat;
-struct TContextImprimanta;
 
 // The prompt before a page prints: how to insert the blank certificate, the page's left
 // and top margins, and whether the page prints turned by 180 degrees.
@@ -46,17 +46,17 @@ private:
     int m_cazRotit = 1;
 };
 
-// The next job on this printer: full page without margins, orientation before the A4 size,
-// monochrome. The print run prints landscape, the wizard's tests portrait.
-void SetupPrinterPage(QPrinter &imprimanta, bool portrait);
 // The printer the program prints on (the wizard selects it); the system's default at first.
 QPrinter &ImprimantaCurenta();
 bool ExistaImprimante();
-// One print job of one page: sets the page up, draws, and ends the job also when drawing fails.
-// neimprimabilMm stands for the device's unprintable margins (a PDF printer has none).
-void TiparesteLucrare(QPrinter &imprimanta, bool portrait, const QString &titlu,
-                      const std::function<void(TContextImprimanta &)> &deseneaza,
-                      const std::optional<QMarginsF> &neimprimabilMm = {});
+
+// The steps before a print run of a page: the printer must be prepared and present, the paper
+// prompt answered with Ok. Returns the page's calibration, stored as the new one; nothing when
+// the run must not go on (the reason was shown).
+std::optional<TCalibrarePagina> PregatesteTiparirea(int pagina, const QPrinter &imprimanta);
+
+// The print job's title for a page, as the printer's queue shows it.
+QString TitluLucrare(int pagina);
 
 // "Tipareste" of a preview window for its page (0 "Fata", 1 "Verso").
 void PrintPage(TFormularDePrintat *suprafata, int pagina);

@@ -66,6 +66,21 @@ void TAllStuffReg::SetMirrorSetting(int pagina, const QString &valoare)
         OglindescVerso = valoare;
 }
 
+bool TAllStuffReg::Rotit(const QString &setare, int pagina, int modAlimentare)
+{
+    if (setare != QLatin1String("*"))
+        return setare == QLatin1String("D");
+    const bool rasturnata = modAlimentare == 1 || modAlimentare == 3;
+    return (pagina == 1) != rasturnata;
+}
+
+TCalibrarePagina TAllStuffReg::Calibrare(int pagina) const
+{
+    const bool verso = pagina == 1;
+    return {verso ? MargineStangaVerso : MargineStangaFata, verso ? MargineSusVerso : MargineSusFata,
+            Rotit(MirrorSetting(pagina), pagina, ModAlimentare)};
+}
+
 QString TAllStuffReg::TextAll() const
 {
     return TextDinLista({QStringLiteral("0"), Bool(Configurat), Bool(FataPeParteaOpusa), Bool(LinieVerticalaDreapta),

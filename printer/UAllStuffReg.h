@@ -2,6 +2,14 @@
 #include <QString>
 #include <QStringList>
 
+// Where one page prints: the calibration margins (mm) and the 180 degree turn.
+struct TCalibrarePagina
+{
+    double Stanga = 0;
+    double Sus = 0;
+    bool Rotit = false;
+};
+
 // What the program knows about the user's printer and paper handling. Loaded when
 // created, written back when destroyed; the print run creates one for every print.
 class TAllStuffReg
@@ -21,6 +29,11 @@ public:
 
     QString MirrorSetting(int pagina) const;                  // "D", "N" or "*"
     void SetMirrorSetting(int pagina, const QString &valoare);
+    // Whether the page prints turned: the stored choice, or, never chosen ("*"), what the paper
+    // prompt proposes for the feed type (the back page turned unless the sheet goes in upside down).
+    static bool Rotit(const QString &setare, int pagina, int modAlimentare);
+    // The page's stored margins and turn (0 "Fata", 1 "Verso").
+    TCalibrarePagina Calibrare(int pagina) const;
 
     void Load();
     void Save() const;

@@ -105,7 +105,7 @@ void TEditorGeneric::SalveazaTextul(int IdElev, int IdInregistrare, const QStrin
     TQuery &q2 = DM->Q2;
     TInchide inchide2(q2);
     // The row keeps only the owner column of its own table.
-    q2.SQL(QStringLiteral("SELECT NUME_TABEL FROM TABELE WHERE NUME_TABEL <> :TAB"));
+    q2.SQL(QStringLiteral("SELECT NUME_TABEL FROM TABELE WHERE UPPER(NUME_TABEL) <> UPPER(:TAB)"));
     q2.Param(QStringLiteral("TAB"), AsociatCu);
     for (q2.Open(); !q2.Eof(); q2.Next())
         coloane.append({QStringLiteral("ID_") + q2.Text(QStringLiteral("NUME_TABEL")).trimmed(), IdNul()});

@@ -24,6 +24,30 @@ QFrame *Panou(const char *nume, QWidget *parinte)
 }
 } // namespace
 
+std::function<void(TListaElevi *)> TListaElevi::TiparireSelectati;
+
+QList<int> EleviInOrdine()
+{
+    QList<int> id;
+    TCitire citire(DM->Tr);
+    TQuery &q = DM->Q5;
+    // In creation order: without an order the database may return the rows in any order.
+    q.SQL(QStringLiteral("select    ID_ELEVI  from    ELEVI order by ID_ELEVI"));
+    for (q.Open(); !q.Eof(); q.Next())
+        id << q.Intreg(QStringLiteral("ID_ELEVI"));
+    q.Close();
+    return id;
+}
+
+QList<QTreeWidgetItem *> RanduriSelectate(const QTreeWidget *arbore)
+{
+    QList<QTreeWidgetItem *> r;
+    for (int i = 0, n = arbore->topLevelItemCount(); i < n; ++i)
+        if (QTreeWidgetItem *t = arbore->topLevelItem(i); t->isSelected())
+            r << t;
+    return r;
+}
+
 TListaElevi::TListaElevi(QWidget *owner) : QFrame(owner)
 {
     resize(581, 305);
@@ -54,18 +78,22 @@ TListaElevi::TListaElevi(QWidget *owner) : QFrame(owner)
     VT->setHeaderLabels({QStringLiteral("Nume si prenume")});
     VT->header()->resizeSection(0, 512);
     VT->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Several students are printed at once; a plain click still selects one.
+    VT->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
     RzPanel1 = Panou("RzPanel1", this);
     RzPanel1->setFixedHeight(30);
     RzBitBtn1 = ButonComanda(QStringLiteral("RzBitBtn1"), QStringLiteral("Adauga"), RzPanel1);
     RzBitBtn2 = ButonComanda(QStringLiteral("RzBitBtn2"), QStringLiteral("Modifica"), RzPanel1);
     RzBitBtn3 = ButonComanda(QStringLiteral("RzBitBtn3"), QStringLiteral("Sterge"), RzPanel1);
+    RzBitBtn4 = ButonComanda(QStringLiteral("RzBitBtn4"), QStringLiteral("Tipareste pentru elevii selectati"), RzPanel1);
     auto *jos = new QHBoxLayout(RzPanel1);
     jos->setContentsMargins(4, 2, 4, 2);
     for (QPushButton *b : {RzBitBtn1, RzBitBtn2, RzBitBtn3}) {
         b->setFixedWidth(76);
         jos->addWidget(b);
     }
+    jos->addWidget(RzBitBtn4);
     jos->addStretch();
 
     auto *l = new QVBoxLayout(this);
@@ -79,6 +107,7 @@ TListaElevi::TListaElevi(QWidget *owner) : QFrame(owner)
     connect(RzBitBtn1, &QPushButton::clicked, this, &TListaElevi::RzBitBtn1Click);
     connect(RzBitBtn2, &QPushButton::clicked, this, &TListaElevi::RzBitBtn2Click);
     connect(RzBitBtn3, &QPushButton::clicked, this, &TListaElevi::RzBitBtn3Click);
+    connect(RzBitBtn4, &QPushButton::clicked, this, &TListaElevi::RzBitBtn4Click);
     connect(VT, &QTreeWidget::itemDoubleClicked, this, &TListaElevi::RzBitBtn2Click);
     FaButoane();
 }
@@ -116,18 +145,23 @@ TButonFormular::TButonFormular(THandlerFormularDePrintat *handler, QTreeWidget *
     connect(this, &QPushButton::clicked, this, &TButonFormular::ButonClick);
 }
 
+QDialog *TButonFormular::Fereastra()
+{
+    if (!Formular)
+        Formular = Handler->CreatePreview(this);
+    return Formular;
+}
+
 void TButonFormular::ButonClick()
 {
-    const QList<QTreeWidgetItem *> alese = Arbore->selectedItems();
+    const QList<QTreeWidgetItem *> alese = RanduriSelectate(Arbore);
     if (alese.isEmpty()) {
         UI::Mesaj(QStringLiteral("Va rog selectati un elev!"));
         return;
     }
     const int id = alese.first()->data(0, Qt::UserRole).toInt();
     const bool umplut = IncearcaSiArata([this, id] {
-        if (!Formular)
-            Formular = Handler->CreatePreview(this);
-        TVariabileFormular::Din(Formular, true)->IdElev = id;
+        TVariabileFormular::Din(Fereastra(), true)->IdElev = id;
         Handler->FillPreview(Formular, id);
     });
     if (umplut)
@@ -139,16 +173,11 @@ void TListaElevi::Reincarca()
     Linii.clear();
     const QString expresie = ProfilInregistrat()->ListaCampuriElev();
     {
+        const QList<int> elevi = EleviInOrdine();
         // Each field of the expression is read once for every student.
         TCitireInBloc bloc(*DM, TCitireInBloc::TotiElevii);
-        TQuery &q = DM->Q5;
-        // In creation order: without an order the database may return the rows in any order.
-        q.SQL(QStringLiteral("select    ID_ELEVI  from    ELEVI order by ID_ELEVI"));
-        for (q.Open(); !q.Eof(); q.Next()) {
-            const int id = q.Intreg(QStringLiteral("ID_ELEVI"));
+        for (int id : elevi)
             Linii.push_back({id, DM->ParseExp(expresie, id, -1)});
-        }
-        q.Close();
     }
     Filtreaza();
 }
@@ -171,8 +200,16 @@ void TListaElevi::Filtreaza()
 
 int TListaElevi::ElevSelectat() const
 {
-    const QList<QTreeWidgetItem *> alese = VT->selectedItems();
+    const QList<QTreeWidgetItem *> alese = RanduriSelectate(VT);
     return alese.isEmpty() ? -1 : alese.first()->data(0, Qt::UserRole).toInt();
+}
+
+TListaLiniiElevi TListaElevi::EleviSelectati() const
+{
+    TListaLiniiElevi r;
+    for (const QTreeWidgetItem *t : RanduriSelectate(VT))
+        r.push_back({t->data(0, Qt::UserRole).toInt(), t->text(0)});
+    return r;
 }
 
 void TListaElevi::RzEdit1Change() { Filtreaza(); }
@@ -212,8 +249,21 @@ void TListaElevi::RzBitBtn3Click()
         return;
     }
     // The question names the student, so the secretary sees whom she deletes.
-    if (!UI::Confirma(QStringLiteral("Doriti sa stergeti elevul: ") + VT->selectedItems().first()->text(0)))
+    if (!UI::Confirma(QStringLiteral("Doriti sa stergeti elevul: ") + RanduriSelectate(VT).first()->text(0)))
         return;
     IncearcaSiArata([id] { DM->StergeInregistrarea(QStringLiteral("ELEVI"), id); });
     Reincarca();
+}
+
+void TListaElevi::RzBitBtn4Click()
+{
+    if (RanduriSelectate(VT).isEmpty()) {
+        UI::Mesaj(QStringLiteral("Va rog selectati un elev!"));
+        return;
+    }
+    if (!TiparireSelectati) {
+        UI::Mesaj(QStringLiteral("Functionalitate in lucru"));
+        return;
+    }
+    IncearcaSiArata([this] { TiparireSelectati(this); });
 }

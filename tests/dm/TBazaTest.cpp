@@ -41,3 +41,10 @@ QVariantList TBazaTest::Coloana(const QString &sql)
     m_dm->Q1.Close();
     return rez;
 }
+
+void TBazaTest::CopiazaDocumentele()
+{
+    for (const char *f : {"layouts/CertificatAbsolvireZEZ.json", "layouts/CertificatCalificareProfesionalaNivel1.json",
+                          "ZEZ.BIN", "CCPN1-FATA.BIN", "CCPN1-SPATE.BIN"})
+        m_dir.Copiaza(QString::fromLatin1(f));
+}

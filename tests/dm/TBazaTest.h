@@ -22,6 +22,9 @@ public:
     QVariantList Coloana(const QString &sql);
     QVariant Valoare(const QString &sql) { return Coloana(sql).value(0); }
 
+    // Copies the certificates' layouts and background scans into the folder.
+    void CopiazaDocumentele();
+
     // This build's profile and record tables, registered once per test program.
     static void InregistreazaZEZ();
 

@@ -46,9 +46,7 @@ private Q_SLOTS:
     void init()
     {
         m_b = std::make_unique<TBazaTest>();
-        for (const char *f : {"layouts/CertificatAbsolvireZEZ.json", "layouts/CertificatCalificareProfesionalaNivel1.json",
-                              "ZEZ.BIN", "CCPN1-FATA.BIN", "CCPN1-SPATE.BIN"})
-            m_b->Director().Copiaza(QString::fromLatin1(f));
+        m_b->CopiazaDocumentele();
         m_b->Porneste();
         const QString e = QStringLiteral("ID_ELEVI"), s = QStringLiteral("ID_SCOALA"), c = QStringLiteral("Certavo"),
                       fata = QStringLiteral("FATA"), spate = QStringLiteral("SPATE");

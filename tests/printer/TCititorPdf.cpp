@@ -26,26 +26,42 @@ const TCuvantPdf *TPaginaPdf::Cauta(const QString &text) const
     return nullptr;
 }
 
-TPaginaPdf CitestePdf(const QString &fisier)
+namespace {
+QList<TPaginaPdf> Citeste(const QStringList &argumente)
 {
-    const QString html = QString::fromUtf8(Ruleaza(QStringLiteral("pdftotext"),
-                                                    {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
-                                                     QStringLiteral("-l"), QStringLiteral("1"), fisier,
-                                                     QStringLiteral("-")}));
-    TPaginaPdf r;
+    const QString html = QString::fromUtf8(Ruleaza(QStringLiteral("pdftotext"), argumente));
+    QList<TPaginaPdf> r;
     const QRegularExpression pagina(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\""));
-    const auto mp = pagina.match(html);
-    if (mp.hasMatch())
-        r.Mm = QSizeF(mp.captured(1).toDouble() * MmPePunct, mp.captured(2).toDouble() * MmPePunct);
     const QRegularExpression cuvant(QStringLiteral(
         "<word xMin=\"([-0-9.]+)\" yMin=\"([-0-9.]+)\" xMax=\"([-0-9.]+)\" yMax=\"([-0-9.]+)\">([^<]*)</word>"));
-    for (auto it = cuvant.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        r.Cuvinte << TCuvantPdf{m.captured(5),
-                                QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) * MmPePunct,
-                                       QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()) * MmPePunct)};
+    for (const QString &bucata : html.split(QStringLiteral("</page>"))) {
+        const auto mp = pagina.match(bucata);
+        if (!mp.hasMatch())
+            continue;
+        TPaginaPdf p;
+        p.Mm = QSizeF(mp.captured(1).toDouble() * MmPePunct, mp.captured(2).toDouble() * MmPePunct);
+        for (auto it = cuvant.globalMatch(bucata); it.hasNext();) {
+            const auto m = it.next();
+            p.Cuvinte << TCuvantPdf{m.captured(5),
+                                    QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) * MmPePunct,
+                                           QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()) * MmPePunct)};
+        }
+        r << p;
     }
     return r;
+}
+} // namespace
+
+TPaginaPdf CitestePdf(const QString &fisier)
+{
+    return Citeste({QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                    QStringLiteral("1"), fisier, QStringLiteral("-")})
+        .value(0);
+}
+
+QList<TPaginaPdf> CitestePaginiPdf(const QString &fisier)
+{
+    return Citeste({QStringLiteral("-bbox"), fisier, QStringLiteral("-")});
 }
 
 QString TitluPdf(const QString &fisier)

@@ -20,6 +20,8 @@ struct TPaginaPdf
 
 // The first page's words with their boxes (pdftotext -bbox).
 TPaginaPdf CitestePdf(const QString &fisier);
+// Every page's.
+QList<TPaginaPdf> CitestePaginiPdf(const QString &fisier);
 // The document's title (pdfinfo).
 QString TitluPdf(const QString &fisier);
 // The first page as a PNG (pdftoppm) at the given resolution; returns the PNG's path.

@@ -2,6 +2,7 @@
 #include "InsertPaper.h"
 #include "QFormularTextArea.h"
 #include "TCititorPdf.h"
+#include "TPozitiePdf.h"
 #include "TDirectorTest.h"
 #include "TPrompterScriptat.h"
 #include "UAllStuffReg.h"
@@ -328,32 +329,9 @@ private Q_SLOTS:
         QVERIFY(std::abs(pdf.Mm.width() - 297) < 0.1 && std::abs(pdf.Mm.height() - 210) < 0.1);
         double abatere = 0;
         for (TFormularTextArea *a : arii) {
-            const TCuvantPdf *c = pdf.Cauta(a->Text());
-            QVERIFY2(c, qPrintable(a->Text()));
-            const double stanga = a->_Left() + 2.5 + 0.6, dreapta = stanga + a->_Width();
-            const double jos = a->_Top() + a->_Height() - 1.5 - 0.4;
-            // Where the text's edges should be once the sheet lies the right way round.
-            double x = 0, y = 0, yc = c->Mm.bottom();
-            switch (a->Alignment()) {
-            case TFormularTextArea::taLeftJustify: x = stanga; break;
-            case TFormularTextArea::taRightJustify: x = dreapta; break;
-            case TFormularTextArea::taCenter: x = (stanga + dreapta) / 2; break;
-            }
-            double xc = a->Alignment() == TFormularTextArea::taLeftJustify    ? c->Mm.left()
-                        : a->Alignment() == TFormularTextArea::taRightJustify ? c->Mm.right()
-                                                                              : c->Mm.center().x();
-            y = jos;
-            if (mirror) {
-                x = 297 - x;
-                y = 210 - jos;
-                xc = a->Alignment() == TFormularTextArea::taLeftJustify    ? c->Mm.right()
-                     : a->Alignment() == TFormularTextArea::taRightJustify ? c->Mm.left()
-                                                                           : c->Mm.center().x();
-                yc = c->Mm.top();
-            }
-            abatere = std::max({abatere, std::abs(xc - x), std::abs(yc - y)});
-            QVERIFY2(std::abs(xc - x) < 0.2 && std::abs(yc - y) < 0.2,
-                     qPrintable(QStringLiteral("%1: x %2 / %3, y %4 / %5").arg(a->Text()).arg(xc).arg(x).arg(yc).arg(y)));
+            const double d = AbatereText(pdf, a, 2.5 + 0.6, -1.5 - 0.4, mirror);
+            QVERIFY2(d >= 0 && d < 0.2, qPrintable(QStringLiteral("%1: %2 mm").arg(a->Text()).arg(d)));
+            abatere = std::max(abatere, d);
         }
         qInfo() << "largest deviation (mm)" << abatere;
 
