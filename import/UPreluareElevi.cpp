@@ -56,8 +56,8 @@ int TPreluareElevi::GasesteSauCreeazaElev(const QString &cnp)
         q3.ExecSQL();
     }
     q2.Close();
-    ScrieValoare(q3, QStringLiteral("ELEVI"), id, m_campCnp.Formular, m_campCnp.Pagina, m_campCnp.Camp, {{QStringLiteral("VALOARE_TEXT"), cnp}},
-                 {{QStringLiteral("VALOARE_NUM"), 0}});
+    ScrieValoare(q3, QStringLiteral("ELEVI"), id, m_campCnp.Formular, m_campCnp.Pagina, m_campCnp.Camp,
+                 {{QStringLiteral("VALOARE_TEXT"), cnp}}, {{QStringLiteral("VALOARE_NUM"), 0}});
     return id;
 }
 
