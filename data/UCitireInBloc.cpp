@@ -52,9 +52,7 @@ void TValoriInBloc::IncarcaCampul(TDM &dm, const QString &cheie, const QString &
     TQuery &q = dm.Q3;
     q.SQL(QStringLiteral("SELECT * FROM \"DATE\" WHERE (COD_FORMULAR=:COD_FORMULAR) AND (COD_PAGINA=:COD_PAGINA) AND "
                          "(COD_CAMP=:COD_CAMP)"));
-    q.Param(QStringLiteral("COD_FORMULAR"), f);
-    q.Param(QStringLiteral("COD_PAGINA"), p);
-    q.Param(QStringLiteral("COD_CAMP"), c);
+    q.ParamCod(f, p, c);
     q.Open();
     if (m_coloane.isEmpty())
         m_coloane = q.Coloane();

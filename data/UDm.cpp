@@ -515,9 +515,7 @@ TLinieProfilCitita TDM::LinieProfil(const QString &formular, const QString &pagi
     TInchide inchide(Q1);
     Q1.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND (COD_PAGINA=:COD_PAGINA) "
                           "AND (COD_CAMP=:COD_CAMP)"));
-    Q1.Param(QStringLiteral("COD_FORMULAR"), formular);
-    Q1.Param(QStringLiteral("COD_PAGINA"), pagina);
-    Q1.Param(QStringLiteral("COD_CAMP"), camp);
+    Q1.ParamCod(formular, pagina, camp);
     Q1.Open();
     if (Q1.Eof())
         return {};
@@ -536,9 +534,7 @@ TRandValoare TDM::RandValoare(const QString &formular, const QString &pagina, co
     q.SQL(QStringLiteral("SELECT * FROM \"DATE\" WHERE (COD_FORMULAR=:COD_FORMULAR) AND (COD_PAGINA=:COD_PAGINA) AND "
                          "(COD_CAMP=:COD_CAMP) AND (ID_")
           + tabel + QStringLiteral("=:ID)"));
-    q.Param(QStringLiteral("COD_FORMULAR"), formular);
-    q.Param(QStringLiteral("COD_PAGINA"), pagina);
-    q.Param(QStringLiteral("COD_CAMP"), camp);
+    q.ParamCod(formular, pagina, camp);
     q.Param(QStringLiteral("ID"), id);
     q.Open();
     if (q.Eof())

@@ -43,6 +43,13 @@ void TQuery::SQL(const QString &text)
 
 void TQuery::Param(const QString &nume, const QVariant &valoare) { m_valori.insert(nume.toUpper(), valoare); }
 
+void TQuery::ParamCod(const QString &formular, const QString &pagina, const QString &camp)
+{
+    Param(QStringLiteral("COD_FORMULAR"), formular);
+    Param(QStringLiteral("COD_PAGINA"), pagina);
+    Param(QStringLiteral("COD_CAMP"), camp);
+}
+
 void TQuery::Eroare(const QSqlQuery &q) const
 {
     throw EEroareBaza(q.lastError(), QStringLiteral("Eroare la baza de date: %1\n%2").arg(q.lastError().text(), m_text));

@@ -22,6 +22,8 @@ public:
 
     void SQL(const QString &text);
     void Param(const QString &nume, const QVariant &valoare);
+    // The field code parameters :COD_FORMULAR, :COD_PAGINA and :COD_CAMP.
+    void ParamCod(const QString &formular, const QString &pagina, const QString &camp);
     // Runs a select and stands on its first row (Eof() when there is none).
     void Open();
     // Runs a statement that returns no rows.

@@ -26,8 +26,9 @@ TRezultatTiparire TiparesteElevii(TTemplate *fereastra, const QList<TPaginaDeTip
                                   const std::function<bool(int)> &continua)
 {
     TRezultatTiparire r;
-    // One pass for the whole run: each field is read once for every student, not once per fill.
-    TCitireInBloc bloc(*DM, TCitireInBloc::TotiElevii);
+    // One pass for the whole run: for a class or more each field is read once for every
+    // student, not once per fill; a few students are read value by value.
+    TCitireInBloc bloc(*DM, elevi.size() >= 10 ? TCitireInBloc::TotiElevii : TCitireInBloc::UnElev);
     for (int id : elevi) {
         TVariabileFormular::Din(fereastra, true)->IdElev = id;
         bool umplut = false;
