@@ -110,7 +110,7 @@ TDM &TBazaScolara::Porneste()
         m_dm->Q1.Close();
         return n;
     }();
-    if (existenti == 0) {
+    if (existenti == 0 && m_elevi > 0) {
         QElapsedTimer t;
         t.start();
         Genereaza(*m_dm);
