@@ -3,6 +3,7 @@
 #include "UDm.h"
 #include "UProfilDiploma.h"
 #include "UProfilZEZ.h"
+#include "UScrieValoare.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -37,33 +38,17 @@ QList<TCamp> Campuri(TDM &dm)
     return rez;
 }
 
-// The statements the field editors use for a new value and a new link row.
-void ScrieValoare(TDM &dm, const TCamp &c, const QString &coloana, int id, const QString &valoare)
+// Written as the field editors write: a value row of its owner, and a student's link row to a school.
+void ScrieCamp(TDM &dm, const TCamp &c, const QString &tabel, int id, const QString &valoare)
 {
-    dm.Q2.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, %1, VALOARE_TEXT, VALOARE_NUM) "
-                             "VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :ID, :VALOARE_TEXT, 0)")
-                  .arg(coloana));
-    dm.Q2.Param(QStringLiteral("COD_FORMULAR"), c.f);
-    dm.Q2.Param(QStringLiteral("COD_PAGINA"), c.p);
-    dm.Q2.Param(QStringLiteral("COD_CAMP"), c.c);
-    dm.Q2.Param(QStringLiteral("ID"), id);
-    dm.Q2.Param(QStringLiteral("VALOARE_TEXT"), valoare);
-    dm.Q2.ExecSQL();
+    ScrieValoare(dm.Q2, tabel, id, c.f, c.p, c.c,
+                 {{QStringLiteral("VALOARE_TEXT"), valoare}, {QStringLiteral("VALOARE_NUM"), 0}});
 }
 
 void ScrieLegatura(TDM &dm, const TCamp &c, int idElev, int idScoala)
 {
-    dm.Q8.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
-                             "ID_ELEVI, IDF_SCOALA) VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :VALOARE_TEXT, "
-                             ":VALOARE_NUM, :ID_ELEVI, :ID_NOU)"));
-    dm.Q8.Param(QStringLiteral("COD_FORMULAR"), c.f);
-    dm.Q8.Param(QStringLiteral("COD_PAGINA"), c.p);
-    dm.Q8.Param(QStringLiteral("COD_CAMP"), c.c);
-    dm.Q8.Param(QStringLiteral("VALOARE_TEXT"), QStringLiteral(""));
-    dm.Q8.Param(QStringLiteral("VALOARE_NUM"), 0);
-    dm.Q8.Param(QStringLiteral("ID_ELEVI"), idElev);
-    dm.Q8.Param(QStringLiteral("ID_NOU"), idScoala);
-    dm.Q8.ExecSQL();
+    ScrieValoare(dm.Q8, QStringLiteral("ELEVI"), idElev, c.f, c.p, c.c, {{QStringLiteral("IDF_SCOALA"), idScoala}},
+                 {{QStringLiteral("VALOARE_TEXT"), QStringLiteral("")}, {QStringLiteral("VALOARE_NUM"), 0}});
 }
 } // namespace
 
@@ -179,7 +164,7 @@ void TBazaScolara::Genereaza(TDM &dm)
         const int id = dm.InregistrareNoua(QStringLiteral("SCOALA"));
         for (const TCamp &c : campuri)
             if (c.tabel == QLatin1String("SCOALA"))
-                ScrieValoare(dm, c, QStringLiteral("ID_SCOALA"), id, Valoare(c.tip, c.c, s + 1));
+                ScrieCamp(dm, c, QStringLiteral("SCOALA"), id, Valoare(c.tip, c.c, s + 1));
         scriere.Commit();
         scoli << id;
     }
@@ -189,7 +174,7 @@ void TBazaScolara::Genereaza(TDM &dm)
         const int id = dm.InregistrareNoua(QStringLiteral("ELEVI"));
         for (const TCamp &c : campuri) {
             if (c.tabel == QLatin1String("ELEVI"))
-                ScrieValoare(dm, c, QStringLiteral("ID_ELEVI"), id, Valoare(c.tip, c.c, e));
+                ScrieCamp(dm, c, QStringLiteral("ELEVI"), id, Valoare(c.tip, c.c, e));
             else
                 ScrieLegatura(dm, c, id, scoli[e % scoli.size()]);
         }
