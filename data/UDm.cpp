@@ -410,9 +410,7 @@ void TDM::SincronizeazaProfil()
             chei.insert(cheie(l.CodFormular, l.CodPagina, l.CodCamp));
             Q1.SQL(QStringLiteral("select    * from    PROFIL_DIPLOMA where    (COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA "
                                   "= :COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
-            Q1.Param(QStringLiteral("COD_FORMULAR"), l.CodFormular);
-            Q1.Param(QStringLiteral("COD_PAGINA"), l.CodPagina);
-            Q1.Param(QStringLiteral("COD_CAMP"), l.CodCamp);
+            Q1.ParamCod(l.CodFormular, l.CodPagina, l.CodCamp);
             Q1.Open();
             const bool exista = !Q1.Eof();
             Q1.Close();
@@ -428,9 +426,7 @@ void TDM::SincronizeazaProfil()
                                         "LATIME_SUGERATA, COD_LINIE, ORDINE) values    (:COD_FORMULAR, :COD_PAGINA, "
                                         ":COD_CAMP, :SIMILAR_CU, 'DA',    :ETICHETA_EDITOR, :FORMULA, :VIZIBIL, :TIP_DE_DATE, "
                                         ":ASOCIAT_CU, :GRUP, :LATIME_SUGERATA, :COD_LINIE, :ORDINE)"));
-            Q1.Param(QStringLiteral("COD_FORMULAR"), l.CodFormular);
-            Q1.Param(QStringLiteral("COD_PAGINA"), l.CodPagina);
-            Q1.Param(QStringLiteral("COD_CAMP"), l.CodCamp);
+            Q1.ParamCod(l.CodFormular, l.CodPagina, l.CodCamp);
             Q1.Param(QStringLiteral("SIMILAR_CU"), l.SimilarCu);
             Q1.Param(QStringLiteral("ETICHETA_EDITOR"), l.EtichetaEditor);
             Q1.Param(QStringLiteral("FORMULA"), l.Formula);
@@ -460,9 +456,7 @@ void TDM::SincronizeazaProfil()
         for (const TCheie &k : deSters) {
             Q2.SQL(QStringLiteral("delete from PROFIL_DIPLOMA where (COD_FORMULAR = :COD_FORMULAR) and (COD_PAGINA = "
                                   ":COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
-            Q2.Param(QStringLiteral("COD_FORMULAR"), k.f);
-            Q2.Param(QStringLiteral("COD_PAGINA"), k.p);
-            Q2.Param(QStringLiteral("COD_CAMP"), k.c);
+            Q2.ParamCod(k.f, k.p, k.c);
             Q2.ExecSQL();
         }
     });

@@ -55,9 +55,7 @@ void TModificaLinieProfil::IncarcaLinie(const QString &codFormular, const QStrin
     TQuery &q = DM->Q1;
     q.SQL(QStringLiteral("select    ONOREZ_SIMILAR, ASOCIAT_CU from    PROFIL_DIPLOMA where    (COD_FORMULAR = "
                          ":COD_FORMULAR) and (COD_PAGINA = :COD_PAGINA) and (COD_CAMP = :COD_CAMP)"));
-    q.Param(QStringLiteral("COD_FORMULAR"), codFormular);
-    q.Param(QStringLiteral("COD_PAGINA"), codPagina);
-    q.Param(QStringLiteral("COD_CAMP"), codCamp);
+    q.ParamCod(codFormular, codPagina, codCamp);
     q.Open();
     const QString os = q.Text(QStringLiteral("ONOREZ_SIMILAR"));
     m_asociatCu = q.Text(QStringLiteral("ASOCIAT_CU"));
@@ -85,9 +83,7 @@ void TModificaLinieProfil::RzBitBtn1Click()
                                  ":COD_PAGINA)    and    (COD_CAMP = :COD_CAMP)"));
             q.Param(QStringLiteral("ONOREZ_SIMILAR"), QString::fromLatin1(valori[i >= 0 && i < 2 ? i : 2]));
             q.Param(QStringLiteral("ASOCIAT_CU"), asociat);
-            q.Param(QStringLiteral("COD_FORMULAR"), CodFormular);
-            q.Param(QStringLiteral("COD_PAGINA"), CodPagina);
-            q.Param(QStringLiteral("COD_CAMP"), CodCamp);
+            q.ParamCod(CodFormular, CodPagina, CodCamp);
             q.ExecSQL();
         });
     });

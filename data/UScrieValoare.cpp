@@ -4,9 +4,7 @@
 namespace {
 void Cheie(TQuery &q, int id, const QString &formular, const QString &pagina, const QString &camp)
 {
-    q.Param(QStringLiteral("COD_FORMULAR"), formular);
-    q.Param(QStringLiteral("COD_PAGINA"), pagina);
-    q.Param(QStringLiteral("COD_CAMP"), camp);
+    q.ParamCod(formular, pagina, camp);
     q.Param(QStringLiteral("ID"), id);
 }
 

@@ -47,9 +47,7 @@ int TPreluareElevi::GasesteSauCreeazaElev(const QString &cnp)
         q3.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
                               "ID_ELEVI) VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :VALOARE_TEXT, :VALOARE_NUM, "
                               ":ID_ELEVI)"));
-        q3.Param(QStringLiteral("COD_FORMULAR"), q2.Text(QStringLiteral("COD_FORMULAR")));
-        q3.Param(QStringLiteral("COD_PAGINA"), q2.Text(QStringLiteral("COD_PAGINA")));
-        q3.Param(QStringLiteral("COD_CAMP"), q2.Text(QStringLiteral("COD_CAMP")));
+        q3.ParamCod(q2.Text(QStringLiteral("COD_FORMULAR")), q2.Text(QStringLiteral("COD_PAGINA")), q2.Text(QStringLiteral("COD_CAMP")));
         q3.Param(QStringLiteral("VALOARE_TEXT"), QString());
         q3.Param(QStringLiteral("VALOARE_NUM"), 0);
         q3.Param(QStringLiteral("ID_ELEVI"), id);

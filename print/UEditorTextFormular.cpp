@@ -285,9 +285,7 @@ void ExplicaCampul(TEditorTextFormular &dlg, TFormularTextArea &arie)
                 return;
             q.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
                                  "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)"));
-            q.Param(QStringLiteral("COD_FORMULAR"), f);
-            q.Param(QStringLiteral("COD_PAGINA"), p);
-            q.Param(QStringLiteral("COD_CAMP"), c);
+            q.ParamCod(f, p, c);
             q.Open();
             if (q.Eof()) {
                 q.Close();
@@ -377,9 +375,7 @@ void SalveazaCampul(TEditorTextFormular &dlg, TFormularTextArea &arie)
                 q.SQL(QStringLiteral("UPDATE PROFIL_DIPLOMA SET ONOREZ_SIMILAR=:OS WHERE (COD_FORMULAR=:COD_FORMULAR) AND "
                                      "(COD_PAGINA=:COD_PAGINA) AND (COD_CAMP=:COD_CAMP)"));
                 q.Param(QStringLiteral("OS"), dlg.RespectAsocierea->isChecked() ? QStringLiteral("DA") : QStringLiteral("NU"));
-                q.Param(QStringLiteral("COD_FORMULAR"), dlg.CodFormular);
-                q.Param(QStringLiteral("COD_PAGINA"), dlg.CodPagina);
-                q.Param(QStringLiteral("COD_CAMP"), dlg.CodCamp);
+                q.ParamCod(dlg.CodFormular, dlg.CodPagina, dlg.CodCamp);
                 q.ExecSQL();
             }
         });

@@ -34,9 +34,7 @@ void TEditorCampText::IncarcaCamp(const QString &CodFormular, const QString &Cod
         TInchide inchide(q1);
         q1.SQL(QStringLiteral("select DISTINCT(VALOARE_TEXT) from \"DATE\" where (COD_FORMULAR=:COD_FORMULAR) and "
                               "(COD_PAGINA=:COD_PAGINA) and (COD_CAMP=:COD_CAMP)"));
-        q1.Param(QStringLiteral("COD_FORMULAR"), CodFormular);
-        q1.Param(QStringLiteral("COD_PAGINA"), CodPagina);
-        q1.Param(QStringLiteral("COD_CAMP"), CodCamp);
+        q1.ParamCod(CodFormular, CodPagina, CodCamp);
         for (q1.Open(); !q1.Eof(); q1.Next()) {
             const QVariant v = q1.Camp(0);
             const QString t = v.isNull() ? QString() : v.toString();

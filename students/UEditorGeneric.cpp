@@ -82,9 +82,7 @@ void TEditorGeneric::SelecteazaRandul(TQuery &Q, const QString &AsociatCu, int I
                                       const QString &P, const QString &C)
 {
     Q.SQL(QString::fromLatin1(kSelect).arg(AsociatCu));
-    Q.Param(QStringLiteral("COD_FORMULAR"), F);
-    Q.Param(QStringLiteral("COD_PAGINA"), P);
-    Q.Param(QStringLiteral("COD_CAMP"), C);
+    Q.ParamCod(F, P, C);
     Q.Param(QStringLiteral("ID"), Id);
     Q.Open();
 }
