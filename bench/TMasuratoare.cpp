@@ -65,3 +65,17 @@ double TMasuratoare::Compara(const QString &nume, const std::function<void()> &p
     std::fflush(stdout);
     return m;
 }
+
+double TMasuratoare::Referinta(const QString &nume, const std::function<void()> &pas,
+                               const std::function<void()> &pregatire) const
+{
+    if (!Masoara(nume))
+        return 0;
+    const double m = Mediana(pas, pregatire);
+    QTextStream(stdout) << QStringLiteral("%1  median %2 ms  (cpu %3 ms)  reference\n")
+                               .arg(nume, -36)
+                               .arg(m, 9, 'f', 2)
+                               .arg(m_cpu, 0, 'f', 1);
+    std::fflush(stdout);
+    return m;
+}

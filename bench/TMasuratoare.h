@@ -18,6 +18,10 @@ public:
                    double tintaMs, const std::function<void()> &pregatire = {},
                    const std::function<void()> &pregatirePodea = {}) const;
 
+    // Prints "name  median  (cpu median)" for a reference figure that has no target.
+    double Referinta(const QString &nume, const std::function<void()> &pas,
+                     const std::function<void()> &pregatire = {}) const;
+
 private:
     int m_rulari;
     QString m_doar;

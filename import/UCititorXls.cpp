@@ -2,6 +2,7 @@
 
 #include "UEroare.h"
 #include "UFluxRegistruXls.h"
+#include "UVerificareBiff.h"
 
 #include <QFile>
 
@@ -63,7 +64,7 @@ QString TCititorXls::MesajEroare(int cod)
             "apoi importati fisierul salvat.");
     case FREEXL_BIFF_INVALID_BOF:
     case FREEXL_BIFF_WORKBOOK_NOT_FOUND:
-        return QStringLiteral("Fisierul nu contine un registru Excel 97-2003 (.xls) pe care sa-l pot citi");
+        return MesajNuEsteRegistruXls();
     case FREEXL_UNSUPPORTED_CHARSET:
     case FREEXL_INVALID_CHARACTER:
         return QStringLiteral("Fisierul XLS foloseste o codificare a textului pe care nu o pot citi");
@@ -77,18 +78,18 @@ QString TCititorXls::MesajEroare(int cod)
 TCititorXls::TCititorXls(const QString &cale)
 {
     const QByteArray flux = CitesteFluxRegistru(cale);
-    // FreeXL reads damaged compound files past its own buffers: a file whose workbook stream
-    // libgsf cannot read, and so cannot be checked first, never reaches it.
     if (flux.isEmpty())
         throw EEroare(QStringLiteral("Fisierul XLS este deteriorat: registrul din el nu poate fi citit"));
-    VerificaMarimeFoi(flux);
-    int cod = freexl_open(QFile::encodeName(cale).constData(), &m_xls);
-    if (cod == FREEXL_INVALID_MINI_STREAM || cod == FREEXL_CFBF_ILLEGAL_MINI_FAT_ENTRY) {
-        // Read the same workbook stream from a copy where it is too large for the mini stream.
-        Inchide();
-        m_copie = CopieRegistruXls(flux);
-        cod = freexl_open(QFile::encodeName(m_copie->fileName()).constData(), &m_xls);
-    }
+    const TVerificareBiff verificat(flux);
+    // FreeXL reads the checked stream from a compound file of ours, never the user's file.
+    m_copie = CopieRegistruXls(flux);
+    int cod = freexl_open(QFile::encodeName(m_copie->fileName()).constData(), &m_xls);
+    // FreeXL gives up on some records (a cell outside its sheet, a record between two sheets)
+    // with no handle and no error code.
+    if (cod == FREEXL_OK && !m_xls)
+        throw EEroare(QStringLiteral(
+            "Fisierul XLS nu poate fi citit: registrul din el are o forma neasteptata. Deschideti-l "
+            "in Excel sau LibreOffice, salvati-l ca .xlsx sau .ods si importati fisierul salvat."));
     if (cod != FREEXL_OK) {
         Inchide(); // FreeXL may leave a handle behind a failure
         throw EEroare(MesajEroare(cod));
@@ -110,10 +111,6 @@ void TCititorXls::Inchide()
 
 void TCititorXls::CitesteNumeFoi()
 {
-    unsigned int parola = 0;
-    Verifica(freexl_get_info(m_xls, FREEXL_BIFF_PASSWORD, &parola));
-    if (parola == FREEXL_BIFF_OBFUSCATED)
-        throw EEroare(QStringLiteral("Fisierul XLS este protejat cu parola; salvati-l fara parola si reincercati"));
     unsigned int foi = 0;
     Verifica(freexl_get_info(m_xls, FREEXL_BIFF_SHEET_COUNT, &foi));
     for (unsigned int i = 0; i < foi && i < 65536; ++i) {

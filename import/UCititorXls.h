@@ -6,8 +6,8 @@
 #include <memory>
 
 // An Excel 97-2003 workbook (.xls), read with FreeXL, which hands booleans and error values over
-// as plain numbers. A workbook small enough to sit in the compound file's mini stream, which
-// FreeXL refuses, is read from a padded copy.
+// as plain numbers. FreeXL is given only a checked copy of the workbook stream (UVerificareBiff,
+// UFluxRegistruXls), never the file itself.
 class TCititorXls : public TRegistru
 {
 public:

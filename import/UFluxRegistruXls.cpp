@@ -17,21 +17,10 @@
 
 namespace {
 
-constexpr quint16 RecordDimensiuni = 0x0200;
 constexpr qint64 LimitaFlux = 64 * 1024 * 1024;
 // Streams shorter than this live in the mini stream; the padding is zero bytes, which read as
 // empty records after the last one.
 constexpr qsizetype MarimeMinimaFlux = 4096;
-
-quint32 Le16(const uchar *p)
-{
-    return quint32(p[0]) | (quint32(p[1]) << 8);
-}
-
-quint32 Le32(const uchar *p)
-{
-    return Le16(p) | (Le16(p + 2) << 16);
-}
 
 // Releases a GObject when the scope ends.
 struct TObiectG
@@ -115,34 +104,4 @@ void ScrieRegistruXls(const QString &cale, const QByteArray &flux)
     }
     if (!scris)
         NuPotCopia();
-}
-
-qint64 CeluleDeclarate(const QByteArray &flux)
-{
-    const uchar *p = reinterpret_cast<const uchar *>(flux.constData());
-    const qint64 marime = flux.size();
-    qint64 celule = 0;
-    qint64 pos = 0;
-    while (pos + 4 <= marime) {
-        const quint32 tip = Le16(p + pos);
-        const quint32 lungime = Le16(p + pos + 2);
-        const uchar *date = p + pos + 4;
-        if (pos + 4 + lungime > marime)
-            break;
-        // The last row and column + 1 size FreeXL's cell table.
-        if (tip == RecordDimensiuni && lungime >= 14)
-            celule += qint64(Le32(date + 4)) * Le16(date + 10); // BIFF8
-        else if (tip == RecordDimensiuni && lungime >= 10)
-            celule += qint64(Le16(date + 2)) * Le16(date + 6); // BIFF5 and older
-        pos += 4 + lungime;
-    }
-    return celule;
-}
-
-void VerificaMarimeFoi(const QByteArray &flux)
-{
-    if (CeluleDeclarate(flux) > LimitaCeluleXls)
-        throw EEroare(QStringLiteral(
-            "Fisierul XLS declara foi prea mari (peste %1 de celule). Copiati datele elevilor intr-un "
-            "registru nou si importati-l pe acela.").arg(LimitaCeluleXls));
 }

@@ -5,6 +5,8 @@
 #include "UEroare.h"
 #include "UScrieValoare.h"
 
+#include <QMap>
+
 TPreluareElevi::TPreluareElevi(const TListaColoaneExcel &coloane, const QString &litereCnp, QList<TSursaCamp> surse)
     : m_coloane(coloane), m_surse(std::move(surse))
 {
@@ -12,6 +14,13 @@ TPreluareElevi::TPreluareElevi(const TListaColoaneExcel &coloane, const QString 
     m_cnp = m_coloane.DupaLitere(litereCnp);
     if (!m_cnp)
         throw EEroare(QStringLiteral("UPS: nu pot identifica CNP-ul"));
+    TCitire citire(DM->Tr);
+    TQuery &q = DM->Q2;
+    q.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE ASOCIAT_CU = 'ELEVI'"));
+    for (q.Open(); !q.Eof(); q.Next())
+        m_campuriElev << TCod{q.Text(QStringLiteral("COD_FORMULAR")), q.Text(QStringLiteral("COD_PAGINA")),
+                              q.Text(QStringLiteral("COD_CAMP"))};
+    q.Close();
 }
 
 bool TPreluareElevi::ImportaRand(int rand)
@@ -22,11 +31,17 @@ bool TPreluareElevi::ImportaRand(int rand)
     if (cnp.isEmpty())
         return false;
     try {
+        const TValori valori = Valori(rand, cnp);
         ScrieInTranzactie(DM->Tr, [&] {
-            const int idElev = GasesteSauCreeazaElev(cnp);
+            const int gasit = m_campCnp.Elev(cnp);
             DM->Q1.Close();
-            for (const TSursaCamp &s : std::as_const(m_surse))
-                ScrieCamp(s, rand, idElev, cnp);
+            if (gasit == -1) {
+                CreeazaElev(cnp, valori);
+                return;
+            }
+            for (const auto &[cod, text] : valori)
+                ScrieValoare(DM->Q1, QStringLiteral("ELEVI"), gasit, cod.Formular, cod.Pagina, cod.Camp,
+                             {{QStringLiteral("VALOARE_TEXT"), text}}, {{QStringLiteral("VALOARE_NUM"), 0}});
         });
     } catch (const EEroare &e) {
         throw EEroare(QStringLiteral("Preluarea s-a oprit la elevul cu CNP-ul %1; datele lui nu au fost "
@@ -36,27 +51,54 @@ bool TPreluareElevi::ImportaRand(int rand)
     return true;
 }
 
-int TPreluareElevi::GasesteSauCreeazaElev(const QString &cnp)
+TPreluareElevi::TValori TPreluareElevi::Valori(int rand, const QString &cnp) const
 {
-    if (const int gasit = m_campCnp.Elev(cnp); gasit != -1)
-        return gasit;
-    TQuery &q2 = DM->Q2, &q3 = DM->Q3;
-    const int id = DM->InregistrareNoua(QStringLiteral("ELEVI"));
-    q2.SQL(QStringLiteral("SELECT * FROM PROFIL_DIPLOMA WHERE ASOCIAT_CU = 'ELEVI'"));
-    for (q2.Open(); !q2.Eof(); q2.Next()) {
-        q3.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
-                              "ID_ELEVI) VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :VALOARE_TEXT, :VALOARE_NUM, "
-                              ":ID_ELEVI)"));
-        q3.ParamCod(q2.Text(QStringLiteral("COD_FORMULAR")), q2.Text(QStringLiteral("COD_PAGINA")), q2.Text(QStringLiteral("COD_CAMP")));
-        q3.Param(QStringLiteral("VALOARE_TEXT"), QString());
-        q3.Param(QStringLiteral("VALOARE_NUM"), 0);
-        q3.Param(QStringLiteral("ID_ELEVI"), id);
-        q3.ExecSQL();
+    TValori valori;
+    for (const TSursaCamp &sursa : m_surse) {
+        if (sursa.NuImport)
+            continue;
+        QString text = Valoare(sursa, m_coloane, rand, cnp);
+        // The driver would cut a longer text to the column's size without a word.
+        if (text.size() > LungimeMaxima)
+            throw EEroare(QStringLiteral("Valoarea pentru %1 are %2 caractere; se pot pastra cel mult %3")
+                              .arg(sursa.CodComplet)
+                              .arg(text.size())
+                              .arg(LungimeMaxima));
+        TCod cod;
+        TDM::DescompuneCod(sursa.CodComplet, cod.Formular, cod.Pagina, cod.Camp);
+        valori.append({cod, std::move(text)});
     }
-    q2.Close();
-    ScrieValoare(q3, QStringLiteral("ELEVI"), id, m_campCnp.Formular, m_campCnp.Pagina, m_campCnp.Camp,
-                 {{QStringLiteral("VALOARE_TEXT"), cnp}}, {{QStringLiteral("VALOARE_NUM"), 0}});
-    return id;
+    return valori;
+}
+
+void TPreluareElevi::CreeazaElev(const QString &cnp, const TValori &valori)
+{
+    // Each row is inserted with its final text: the CNP, then what the sources give (the last
+    // source of a field wins), empty for the rest.
+    const auto cheie = [](const TCod &c) { return QStringList{c.Formular, c.Pagina, c.Camp}; };
+    QMap<QStringList, std::pair<TCod, QString>> texte;
+    const TCod campCnp{m_campCnp.Formular, m_campCnp.Pagina, m_campCnp.Camp};
+    texte.insert(cheie(campCnp), {campCnp, cnp});
+    for (const auto &v : valori)
+        texte.insert(cheie(v.first), v);
+    const int id = DM->InregistrareNoua(QStringLiteral("ELEVI"));
+    TQuery &q = DM->Q3;
+    for (const TCod &camp : std::as_const(m_campuriElev)) {
+        q.SQL(QStringLiteral("INSERT INTO \"DATE\" (COD_FORMULAR, COD_PAGINA, COD_CAMP, VALOARE_TEXT, VALOARE_NUM, "
+                             "ID_ELEVI) VALUES (:COD_FORMULAR, :COD_PAGINA, :COD_CAMP, :VALOARE_TEXT, :VALOARE_NUM, "
+                             ":ID_ELEVI)"));
+        q.ParamCod(camp.Formular, camp.Pagina, camp.Camp);
+        q.Param(QStringLiteral("VALOARE_TEXT"), texte.take(cheie(camp)).second);
+        q.Param(QStringLiteral("VALOARE_NUM"), 0);
+        q.Param(QStringLiteral("ID_ELEVI"), id);
+        q.ExecSQL();
+    }
+    q.Close();
+    // A field that is not among the profile's student fields still gets its value, as a row
+    // of its own, or it would be lost without a word.
+    for (const auto &[cod, text] : std::as_const(texte))
+        ScrieValoare(q, QStringLiteral("ELEVI"), id, cod.Formular, cod.Pagina, cod.Camp,
+                     {{QStringLiteral("VALOARE_TEXT"), text}}, {{QStringLiteral("VALOARE_NUM"), 0}});
 }
 
 bool TPreluareElevi::EsteBaiat(const QString &cnp)
@@ -92,23 +134,4 @@ QString TPreluareElevi::Valoare(const TSursaCamp &sursa, const TListaColoaneExce
     default:
         return {};
     }
-}
-
-void TPreluareElevi::ScrieCamp(const TSursaCamp &sursa, int rand, int idElev, const QString &cnp)
-{
-    if (sursa.NuImport)
-        return;
-    const QString text = Valoare(sursa, m_coloane, rand, cnp);
-    // The driver would cut a longer text to the column's size without a word.
-    if (text.size() > LungimeMaxima)
-        throw EEroare(QStringLiteral("Valoarea pentru %1 are %2 caractere; se pot pastra cel mult %3")
-                          .arg(sursa.CodComplet)
-                          .arg(text.size())
-                          .arg(LungimeMaxima));
-    QString formular, pagina, camp;
-    TDM::DescompuneCod(sursa.CodComplet, formular, pagina, camp);
-    // A student stored before the field joined the profile has no row for it: the row is
-    // added, or the value would be lost without a word.
-    ScrieValoare(DM->Q1, QStringLiteral("ELEVI"), idElev, formular, pagina, camp,
-                 {{QStringLiteral("VALOARE_TEXT"), text}}, {{QStringLiteral("VALOARE_NUM"), 0}});
 }

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <utility>
+
 // Where the value of one student field comes from for every sheet row: what a field page of the
 // import wizard says, without the page.
 struct TSursaCamp
@@ -47,11 +49,20 @@ public:
     static constexpr int LungimeMaxima = 256;
 
 private:
-    int GasesteSauCreeazaElev(const QString &cnp);
-    void ScrieCamp(const TSursaCamp &sursa, int rand, int idElev, const QString &cnp);
+    struct TCod
+    {
+        QString Formular, Pagina, Camp;
+    };
+    using TValori = QList<std::pair<TCod, QString>>;
+
+    // The texts the sources give for row `rand`, in source order. EEroare for one too long.
+    TValori Valori(int rand, const QString &cnp) const;
+    // A new student with a row for every student field of the profile, holding its value.
+    void CreeazaElev(const QString &cnp, const TValori &valori);
 
     const TListaColoaneExcel &m_coloane;
     const TColoanaExcel *m_cnp = nullptr;
     QList<TSursaCamp> m_surse;
     TCampCnp m_campCnp;
+    QList<TCod> m_campuriElev; // the profile's student fields, read once
 };

@@ -9,7 +9,7 @@ SECONDS_EACH="${1:-300}"
 shift || true
 BUILD="${CERTAVO_FUZZ_BUILD:-$ROOT/build-fuzz}"
 TARGETS=("$@")
-[ ${#TARGETS[@]} -eq 0 ] && TARGETS=(profil particularizari resursa fundal csv xls xlsx ods registru)
+[ ${#TARGETS[@]} -eq 0 ] && TARGETS=(profil particularizari resursa fundal csv xls biff xlsx ods registru)
 
 if ! command -v clang++ >/dev/null 2>&1; then
   echo "clang++ is not installed: the fuzz targets are skipped."

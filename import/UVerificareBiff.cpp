@@ -1,0 +1,322 @@
+#include "UVerificareBiff.h"
+
+#include "UEroare.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr quint16 rBof = 0x0809;
+constexpr quint16 rEof = 0x000A;
+constexpr quint16 rContinue = 0x003C;
+constexpr quint16 rSst = 0x00FC;
+constexpr quint16 rCodepage = 0x0042;
+constexpr quint16 rDatemode = 0x0022;
+constexpr quint16 rFilepass = 0x002F;
+constexpr quint16 rSheet = 0x0085;
+constexpr quint16 rDimension = 0x0200;
+constexpr quint16 rFormat = 0x041E;
+constexpr quint16 rXf = 0x00E0;
+constexpr quint16 rNumber = 0x0203;
+constexpr quint16 rBoolerr = 0x0205;
+constexpr quint16 rRk = 0x027E;
+constexpr quint16 rMulrk = 0x00BD;
+constexpr quint16 rLabel = 0x0204;
+constexpr quint16 rLabelSst = 0x00FD;
+
+// FreeXL's own bounds: its record buffer, its cell format table, its shared string count.
+constexpr qint64 MarimeMaximaRecord = 8224;
+constexpr int MaximFormateCelula = 8192;
+constexpr quint32 MaximSiruri = 1024 * 1024;
+
+struct TOprire
+{
+}; // FreeXL stops reading here by itself, with an error of its own: nothing after it is read
+
+[[noreturn]] void Deteriorat()
+{
+    throw EEroare(QStringLiteral(
+        "Fisierul XLS este deteriorat (o inregistrare din registru nu se potriveste cu marimea ei) "
+        "si a fost refuzat"));
+}
+
+} // namespace
+
+QString MesajNuEsteRegistruXls()
+{
+    return QStringLiteral("Fisierul nu contine un registru Excel 97-2003 (.xls) pe care sa-l pot citi");
+}
+
+TVerificareBiff::TVerificareBiff(const QByteArray &flux)
+{
+    const auto *p = reinterpret_cast<const uchar *>(flux.constData());
+    const qint64 marime = flux.size();
+    qint64 pozitie = 0;
+    try {
+        while (pozitie + 4 <= marime) {
+            const quint16 tip = quint16(p[pozitie] | (p[pozitie + 1] << 8));
+            const qint64 n = p[pozitie + 2] | (p[pozitie + 3] << 8);
+            if (tip == 0 && n == 0)
+                throw TOprire{}; // FreeXL's other end mark, and the padding of our copies
+            // A longer record would end FreeXL's reading there, silently, losing what follows.
+            if (n > MarimeMaximaRecord || pozitie + 4 + n > marime)
+                Deteriorat();
+            m_r = p + pozitie + 4;
+            m_n = n;
+            Record(tip);
+            pozitie += 4 + n;
+        }
+        // A few bytes left would be read with the zeros after them as one more record.
+        for (; pozitie < marime; ++pozitie)
+            if (p[pozitie] != 0)
+                Deteriorat();
+    } catch (const TOprire &) {
+    }
+    TerminaSubflux();
+    if (m_celule > LimitaCeluleXls)
+        throw EEroare(QStringLiteral(
+            "Fisierul XLS declara foi prea mari (peste %1 de celule). Copiati datele elevilor intr-un "
+            "registru nou si importati-l pe acela.").arg(LimitaCeluleXls));
+}
+
+void TVerificareBiff::Record(quint16 tip)
+{
+    if (tip == rContinue) {
+        if (m_tipAnterior == rSst)
+            Sst();
+        return;
+    }
+    m_tipAnterior = tip;
+    if (m_stareBof != 1) {
+        // A stream must open with a BOF; between substreams FreeXL reads only a BOF, and on
+        // anything else it gives up there.
+        if (tip != rBof) {
+            if (m_stareBof == -1)
+                throw EEroare(MesajNuEsteRegistruXls());
+            throw TOprire{};
+        }
+        Bof();
+        return;
+    }
+    switch (tip) {
+    case rEof:
+        m_stareBof = 0;
+        TerminaSubflux();
+        return;
+    case rSst:
+        Sst();
+        return;
+    case rCodepage:
+    case rDatemode:
+        Cere(2);
+        return;
+    case rFilepass:
+        // FreeXL would go on reading the encrypted records as if they were plain.
+        throw EEroare(QStringLiteral("Fisierul XLS este protejat cu parola; salvati-l fara parola si reincercati"));
+    case rSheet:
+        Foaie();
+        return;
+    case rDimension:
+        Dimensiune();
+        return;
+    case rFormat:
+        Format();
+        return;
+    case rXf:
+        Cere(4);
+        if (++m_formateCelula > MaximFormateCelula)
+            Deteriorat();
+        return;
+    case rNumber:
+        Celula(14);
+        return;
+    case rBoolerr:
+        Celula(7);
+        return;
+    case rRk:
+    case rLabelSst:
+        Celula(10);
+        return;
+    case rMulrk:
+        Celula(6);
+        return;
+    case rLabel:
+        Eticheta();
+        return;
+    default:
+        return; // not read by FreeXL
+    }
+}
+
+void TVerificareBiff::Bof()
+{
+    Cere(4);
+    if (m_stareBof == -1) {
+        // Only BIFF5 and BIFF8 are read.
+        const quint32 versiune = U16(0);
+        if (versiune != 0x0500 && versiune != 0x0600)
+            throw EEroare(MesajNuEsteRegistruXls());
+        m_versiune = versiune == 0x0600 ? 8 : 5;
+    }
+    m_stareBof = 1;
+    m_areDimensiune = false;
+    m_randMaxim = m_coloanaMaxima = -1;
+}
+
+void TVerificareBiff::TerminaSubflux()
+{
+    // A sheet without a DIMENSION record gets a cell table as large as its used area.
+    if (!m_areDimensiune && m_randMaxim >= 0)
+        m_celule += (m_randMaxim + 1) * (m_coloanaMaxima + 1);
+    m_areDimensiune = false;
+    m_randMaxim = m_coloanaMaxima = -1;
+}
+
+void TVerificareBiff::Foaie()
+{
+    // BOUNDSHEET: stream offset, visibility, type, name length (1 byte), then the name.
+    Cere(m_versiune == 8 ? 8 : 7);
+    const qint64 lungime = m_r[6];
+    if (lungime == 0)
+        Deteriorat();
+    if (m_versiune == 8)
+        Cere(8 + lungime * (m_r[7] == 0 ? 1 : 2));
+    else
+        Cere(7 + lungime);
+}
+
+void TVerificareBiff::Dimensiune()
+{
+    qint64 randuri = 0;
+    qint64 coloane = 0;
+    if (m_versiune == 8) {
+        Cere(12);
+        randuri = U32(4);
+        coloane = U16(10);
+    } else {
+        Cere(8);
+        randuri = U16(2);
+        coloane = U16(6);
+    }
+    m_celule += randuri * coloane;
+    m_areDimensiune = true;
+}
+
+void TVerificareBiff::Format()
+{
+    // FreeXL reads a BIFF5 format's length from its first character, but never past its record
+    // buffer: nothing to check there.
+    if (m_versiune != 8)
+        return;
+    Cere(4);
+    const qint64 lungime = U16(2);
+    const TText text = Text(4);
+    if (lungime == 0)
+        Deteriorat();
+    Cere(4 + text.Inceput + lungime * text.Latime);
+}
+
+void TVerificareBiff::Celula(qint64 minim)
+{
+    Cere(minim);
+    m_randMaxim = std::max<qint64>(m_randMaxim, U16(0));
+    m_coloanaMaxima = std::max<qint64>(m_coloanaMaxima, U16(2));
+}
+
+void TVerificareBiff::Eticheta()
+{
+    // LABEL: row, column, format, length (2 bytes), then the text.
+    Celula(8);
+    const qint64 lungime = U16(6);
+    if (m_versiune != 8) {
+        Cere(8 + lungime);
+        return;
+    }
+    const TText text = Text(8);
+    if (lungime == 0)
+        Deteriorat();
+    Cere(8 + text.Inceput + lungime * text.Latime);
+}
+
+void TVerificareBiff::Sst()
+{
+    // As FreeXL reads the shared strings: a string may begin in one record and end in the next
+    // CONTINUE, its formatting bytes may spill into the one after.
+    qint64 pozitie = 0;
+    if (!m_sstInceput) {
+        Cere(8);
+        m_siruri = U32(4);
+        if (m_siruri > MaximSiruri)
+            Deteriorat();
+        m_sstInceput = true;
+        pozitie = 8;
+    } else if (m_lungime > 0) {
+        Cere(1);
+        const int latime = (m_r[0] & 0x01) ? 2 : 1;
+        pozitie = 1 + qint64(m_lungime - m_deplasare) * latime;
+        Cere(pozitie);
+        pozitie += m_saltCurent;
+        m_saltCurent = pozitie >= m_n ? pozitie - m_n : 0;
+        m_saltUrmator = 0;
+        m_lungime = m_deplasare = 0;
+        ++m_indice;
+    }
+    for (; m_indice < m_siruri; ++m_indice) {
+        if (pozitie >= m_n)
+            return;
+        pozitie += m_saltUrmator;
+        Cere(pozitie + 2);
+        const quint32 lungime = U16(pozitie);
+        const TText text = Text(pozitie + 2);
+        pozitie += 2 + text.Inceput;
+        m_saltCurent = text.Salt;
+        m_saltUrmator = 0;
+        const qint64 cerut = qint64(lungime) * text.Latime;
+        const qint64 ramas = m_n - pozitie;
+        if (cerut > ramas) {
+            m_lungime = lungime;
+            m_deplasare = quint32(text.Latime == 1 ? ramas : ramas / 2);
+            return;
+        }
+        if (lungime == 0)
+            Deteriorat();
+        pozitie += cerut + m_saltCurent;
+        m_saltUrmator = pozitie >= m_n ? pozitie - m_n : 0;
+        m_saltCurent = 0;
+    }
+}
+
+void TVerificareBiff::Cere(qint64 octeti) const
+{
+    if (octeti > m_n)
+        Deteriorat();
+}
+
+quint32 TVerificareBiff::U16(qint64 pozitie) const
+{
+    Cere(pozitie + 2);
+    return quint32(m_r[pozitie]) | (quint32(m_r[pozitie + 1]) << 8);
+}
+
+quint32 TVerificareBiff::U32(qint64 pozitie) const
+{
+    return U16(pozitie) | (U16(pozitie + 2) << 16);
+}
+
+TVerificareBiff::TText TVerificareBiff::Text(qint64 pozitie) const
+{
+    // Flags: 0x01 two bytes per character, 0x08 a run count follows (4 bytes each after the
+    // text), 0x04 an extension size follows.
+    Cere(pozitie + 1);
+    const uchar steaguri = m_r[pozitie];
+    TText text{1, (steaguri & 0x01) ? 2 : 1, 0};
+    if (steaguri & 0x08) {
+        text.Salt += qint64(U16(pozitie + text.Inceput)) * 4;
+        text.Inceput += 2;
+    }
+    if (steaguri & 0x04) {
+        text.Salt += U32(pozitie + text.Inceput);
+        text.Inceput += 4;
+    }
+    return text;
+}

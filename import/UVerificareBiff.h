@@ -1,0 +1,68 @@
+#pragma once
+#include <QByteArray>
+
+// FreeXL 1.0.6 trusts the lengths inside the records of a workbook stream: a crafted string
+// length makes it copy past its record buffer, a 8193rd cell format makes it index past its own
+// table, a declared sheet size makes it allocate that many cells. The stream is walked here the
+// way FreeXL walks it (same records, same state across CONTINUE records), every read it would make
+// checked against the record, and refused with EEroare before FreeXL is given it.
+inline constexpr qint64 LimitaCeluleXls = 4'000'000;
+
+// The refusal of a stream that is no BIFF5 or BIFF8 workbook, also given for FreeXL's own code.
+QString MesajNuEsteRegistruXls();
+
+class TVerificareBiff
+{
+public:
+    // EEroare, in Romanian, when FreeXL could not read `flux` safely or at all.
+    explicit TVerificareBiff(const QByteArray &flux);
+
+    // The cells FreeXL will allocate for the sheets: declared sizes, or the used area of a sheet
+    // that declares none.
+    qint64 Celule() const { return m_celule; }
+
+private:
+    struct TText
+    {
+        qint64 Inceput; // bytes before the characters: flags and the optional run/extension counts
+        int Latime;     // bytes per character
+        qint64 Salt;    // formatting bytes after the characters
+    };
+
+    void Record(quint16 tip);
+    void Bof();
+    void Foaie();
+    void Dimensiune();
+    void Format();
+    void Celula(qint64 minim);
+    void Eticheta();
+    void Sst();
+    void TerminaSubflux();
+
+    void Cere(qint64 octeti) const;
+    quint32 U16(qint64 pozitie) const;
+    quint32 U32(qint64 pozitie) const;
+    TText Text(qint64 pozitie) const;
+
+    const uchar *m_r = nullptr; // the current record's data
+    qint64 m_n = 0;             // and its size
+    int m_versiune = 0;         // 5 or 8, from the first BOF
+    int m_stareBof = -1;        // -1 before the first BOF, 0 between substreams, 1 inside one
+    quint16 m_tipAnterior = 0;  // the record a CONTINUE continues
+    int m_formateCelula = 0;
+    qint64 m_celule = 0;
+
+    // The substream being walked, for a sheet that declares no size.
+    bool m_areDimensiune = false;
+    qint64 m_randMaxim = -1;
+    qint64 m_coloanaMaxima = -1;
+
+    // FreeXL's shared string table state, kept across CONTINUE records.
+    bool m_sstInceput = false;
+    quint32 m_siruri = 0;
+    quint32 m_indice = 0;
+    quint32 m_lungime = 0;     // characters of a string split over records, 0 when none
+    quint32 m_deplasare = 0;   // of those, already read
+    qint64 m_saltCurent = 0;   // formatting bytes after the split string
+    qint64 m_saltUrmator = 0;  // formatting bytes spilled into the next record
+};
