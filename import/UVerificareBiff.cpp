@@ -63,6 +63,7 @@ TVerificareBiff::TVerificareBiff(const QByteArray &flux)
                 Deteriorat();
             m_r = p + pozitie + 4;
             m_n = n;
+            m_pozitie = pozitie;
             Record(tip);
             pozitie += 4 + n;
         }
@@ -72,11 +73,7 @@ TVerificareBiff::TVerificareBiff(const QByteArray &flux)
                 Deteriorat();
     } catch (const TOprire &) {
     }
-    TerminaSubflux();
-    if (m_celule > LimitaCeluleXls)
-        throw EEroare(QStringLiteral(
-            "Fisierul XLS declara foi prea mari (peste %1 de celule). Copiati datele elevilor intr-un "
-            "registru nou si importati-l pe acela.").arg(LimitaCeluleXls));
+    VerificaFoi();
 }
 
 void TVerificareBiff::Record(quint16 tip)
@@ -101,7 +98,6 @@ void TVerificareBiff::Record(quint16 tip)
     switch (tip) {
     case rEof:
         m_stareBof = 0;
-        TerminaSubflux();
         return;
     case rSst:
         Sst();
@@ -157,19 +153,36 @@ void TVerificareBiff::Bof()
         if (versiune != 0x0500 && versiune != 0x0600)
             throw EEroare(MesajNuEsteRegistruXls());
         m_versiune = versiune == 0x0600 ? 8 : 5;
+    } else {
+        m_activa = -1;
+        for (int i = 0; i < m_foi.size() && m_activa < 0; ++i)
+            if (m_foi[i].Inceput == m_pozitie)
+                m_activa = i;
     }
     m_stareBof = 1;
-    m_areDimensiune = false;
-    m_randMaxim = m_coloanaMaxima = -1;
 }
 
-void TVerificareBiff::TerminaSubflux()
+void TVerificareBiff::VerificaFoi()
 {
-    // A sheet without a DIMENSION record gets a cell table as large as its used area.
-    if (!m_areDimensiune && m_randMaxim >= 0)
-        m_celule += (m_randMaxim + 1) * (m_coloanaMaxima + 1);
-    m_areDimensiune = false;
-    m_randMaxim = m_coloanaMaxima = -1;
+    // FreeXL sizes a sheet without a DIMENSION record from its cells at the end, but gives the
+    // table to the sheet read last: any other such sheet would leave that one's cells lost
+    // (and their memory with them).
+    int faraDimensiune = 0;
+    for (int i = 0; i < m_foi.size(); ++i) {
+        const TFoaie &f = m_foi[i];
+        if (f.AreDimensiune)
+            continue;
+        if (++faraDimensiune > 1 || i != m_activa)
+            throw EEroare(QStringLiteral(
+                "Fisierul XLS are o foaie pe care nu o pot citi (de exemplu o foaie cu un grafic) inaintea "
+                "altor foi. Deschideti-l in Excel sau LibreOffice, salvati-l ca .xlsx sau .ods si importati "
+                "fisierul salvat."));
+        m_celule += (f.RandMaxim + 1) * (f.ColoanaMaxima + 1);
+    }
+    if (m_celule > LimitaCeluleXls)
+        throw EEroare(QStringLiteral(
+            "Fisierul XLS declara foi prea mari (peste %1 de celule). Copiati datele elevilor intr-un "
+            "registru nou si importati-l pe acela.").arg(LimitaCeluleXls));
 }
 
 void TVerificareBiff::Foaie()
@@ -183,6 +196,7 @@ void TVerificareBiff::Foaie()
         Cere(8 + lungime * (m_r[7] == 0 ? 1 : 2));
     else
         Cere(7 + lungime);
+    m_foi.append(TFoaie{U32(0)});
 }
 
 void TVerificareBiff::Dimensiune()
@@ -198,8 +212,13 @@ void TVerificareBiff::Dimensiune()
         randuri = U16(2);
         coloane = U16(6);
     }
+    // Outside a sheet FreeXL ignores it; a second one in a sheet would get a second table.
+    if (m_activa < 0)
+        return;
+    if (m_foi[m_activa].AreDimensiune)
+        Deteriorat();
+    m_foi[m_activa].AreDimensiune = true;
     m_celule += randuri * coloane;
-    m_areDimensiune = true;
 }
 
 void TVerificareBiff::Format()
@@ -219,8 +238,11 @@ void TVerificareBiff::Format()
 void TVerificareBiff::Celula(qint64 minim)
 {
     Cere(minim);
-    m_randMaxim = std::max<qint64>(m_randMaxim, U16(0));
-    m_coloanaMaxima = std::max<qint64>(m_coloanaMaxima, U16(2));
+    if (m_activa < 0 || m_foi[m_activa].AreDimensiune)
+        return;
+    TFoaie &f = m_foi[m_activa];
+    f.RandMaxim = std::max<qint64>(f.RandMaxim, U16(0));
+    f.ColoanaMaxima = std::max<qint64>(f.ColoanaMaxima, U16(2));
 }
 
 void TVerificareBiff::Eticheta()

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QList>
 
 // FreeXL 1.0.6 trusts the lengths inside the records of a workbook stream: a crafted string
 // length makes it copy past its record buffer, a 8193rd cell format makes it index past its own
@@ -17,11 +18,18 @@ public:
     // EEroare, in Romanian, when FreeXL could not read `flux` safely or at all.
     explicit TVerificareBiff(const QByteArray &flux);
 
-    // The cells FreeXL will allocate for the sheets: declared sizes, or the used area of a sheet
-    // that declares none.
+    // The cells FreeXL will allocate for the sheets: declared sizes, or the used area of the
+    // sheet that declares none.
     qint64 Celule() const { return m_celule; }
 
 private:
+    struct TFoaie
+    {
+        quint32 Inceput = 0; // where its BOF is, as the workbook's BOUNDSHEET says
+        bool AreDimensiune = false;
+        qint64 RandMaxim = 0, ColoanaMaxima = 0; // of its cells, while it has no DIMENSION
+    };
+
     struct TText
     {
         qint64 Inceput; // bytes before the characters: flags and the optional run/extension counts
@@ -37,7 +45,7 @@ private:
     void Celula(qint64 minim);
     void Eticheta();
     void Sst();
-    void TerminaSubflux();
+    void VerificaFoi();
 
     void Cere(qint64 octeti) const;
     quint32 U16(qint64 pozitie) const;
@@ -46,16 +54,15 @@ private:
 
     const uchar *m_r = nullptr; // the current record's data
     qint64 m_n = 0;             // and its size
+    qint64 m_pozitie = 0;       // and where it starts in the stream
     int m_versiune = 0;         // 5 or 8, from the first BOF
     int m_stareBof = -1;        // -1 before the first BOF, 0 between substreams, 1 inside one
     quint16 m_tipAnterior = 0;  // the record a CONTINUE continues
     int m_formateCelula = 0;
     qint64 m_celule = 0;
 
-    // The substream being walked, for a sheet that declares no size.
-    bool m_areDimensiune = false;
-    qint64 m_randMaxim = -1;
-    qint64 m_coloanaMaxima = -1;
+    QList<TFoaie> m_foi;
+    int m_activa = -1; // the sheet FreeXL takes the records for: the one whose BOF came last
 
     // FreeXL's shared string table state, kept across CONTINUE records.
     bool m_sstInceput = false;

@@ -60,10 +60,23 @@ QByteArray Continuare(const QByteArray &date)
     return R(0x003C, date);
 }
 
-// Globals with the given records, then one sheet with the given records.
-QByteArray Registru(const QByteArray &globale, const QByteArray &foaie, quint16 versiune = 0x0600)
+QByteArray Foaie(quint32 inceput)
 {
-    return Bof(versiune) + globale + Eof + Bof(versiune) + foaie + Eof;
+    return R(0x0085, Le(inceput, 4) + QByteArray(2, '\0') + char(5) + '\0' + "Foaie");
+}
+
+// Globals with the given records and a BOUNDSHEET for each sheet, then the sheets' substreams.
+QByteArray Registru(const QByteArray &globale, const QList<QByteArray> &foi, quint16 versiune = 0x0600)
+{
+    qsizetype pozitie = Bof(versiune).size() + globale.size() + foi.size() * Foaie(0).size() + Eof.size();
+    QByteArray liste, subfluxuri;
+    for (const QByteArray &f : foi) {
+        liste += Foaie(quint32(pozitie));
+        const QByteArray subflux = Bof(versiune) + f + Eof;
+        subfluxuri += subflux;
+        pozitie += subflux.size();
+    }
+    return Bof(versiune) + globale + liste + Eof + subfluxuri;
 }
 
 } // namespace
@@ -80,12 +93,13 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("flux");
         QTest::addColumn<qint64>("celule"); // -1: refused
         QTest::addColumn<QString>("inMesaj");
-        const QByteArray foaieElevi = R(0x0085, Le(0, 4) + QByteArray(2, '\0') + char(5) + '\0' + "Elevi");
-        QTest::newRow("o foaie") << Registru(foaieElevi, Dim8(4, 7) + Numar(1, 1) + Eticheta(3, "abc"))
-                                 << qint64(28) << "";
-        QTest::newRow("biff5") << Registru({}, Dim5(10, 3), 0x0500) << qint64(30) << "";
-        QTest::newRow("doua foi") << Registru({}, Dim8(4, 7)) + Bof() + Dim8(2, 2) + Eof << qint64(32) << "";
-        QTest::newRow("foaie fara dimensiune") << Registru({}, Numar(9, 2)) << qint64(30) << "";
+        QTest::newRow("o foaie") << Registru({}, {Dim8(4, 7) + Numar(1, 1) + Eticheta(3, "abc")}) << qint64(28) << "";
+        QTest::newRow("biff5") << Registru({}, {Dim5(10, 3)}, 0x0500) << qint64(30) << "";
+        QTest::newRow("doua foi") << Registru({}, {Dim8(4, 7), Dim8(2, 2)}) << qint64(32) << "";
+        QTest::newRow("foaie fara dimensiune") << Registru({}, {Numar(9, 2)}) << qint64(30) << "";
+        QTest::newRow("ultima foaie fara dimensiune") << Registru({}, {Dim8(2, 2), Numar(9, 2)}) << qint64(34) << "";
+        // FreeXL ignores a DIMENSION outside a sheet.
+        QTest::newRow("dimensiune in afara foilor") << Bof() + Dim8(65536, 256) + Eof << qint64(0) << "";
         QTest::newRow("sir impartit in continuare")
             << Registru(Sst(1, Le(10, 2) + '\0' + "abcd") + Continuare(QByteArray(1, '\0') + "efghij"), {})
             << qint64(0) << "";
@@ -95,18 +109,18 @@ private Q_SLOTS:
                             + Continuare(QByteArray(4, 'r') + Le(2, 2) + '\0' + "xy"),
                         {})
             << qint64(0) << "";
-        QTest::newRow("zerouri dupa registru") << Registru({}, Dim8(1, 1)) + QByteArray(300, '\0') << qint64(1) << "";
+        QTest::newRow("zerouri dupa registru") << Registru({}, {Dim8(1, 1)}) + QByteArray(300, '\0') << qint64(1) << "";
         // FreeXL stops reading there by itself, with an error of its own.
         QTest::newRow("record dupa ultimul EOF") << Bof() + Eof + R(0x1234, "x") + Eticheta(9000, "a")
                                                  << qint64(0) << "";
 
         const QString deteriorat = QStringLiteral("deteriorat");
-        QTest::newRow("eticheta peste record") << Registru({}, Dim8(4, 4) + Eticheta(40000, "abc"))
+        QTest::newRow("eticheta peste record") << Registru({}, {Dim8(4, 4) + Eticheta(40000, "abc")})
                                                << qint64(-1) << deteriorat;
         QTest::newRow("eticheta biff5 peste record")
-            << Registru({}, Dim5(4, 4) + R(0x0204, Le(0, 6) + Le(500, 2) + "abc"), 0x0500) << qint64(-1)
+            << Registru({}, {Dim5(4, 4) + R(0x0204, Le(0, 6) + Le(500, 2) + "abc")}, 0x0500) << qint64(-1)
             << deteriorat;
-        QTest::newRow("eticheta de lungime zero") << Registru({}, Dim8(4, 4) + Eticheta(0, {})) << qint64(-1)
+        QTest::newRow("eticheta de lungime zero") << Registru({}, {Dim8(4, 4) + Eticheta(0, {})}) << qint64(-1)
                                                   << deteriorat;
         QTest::newRow("sir mai lung decat continuarea")
             << Registru(Sst(1, Le(5000, 2) + '\x01' + "ab") + Continuare('\x01' + QByteArray("cdef")), {})
@@ -127,13 +141,19 @@ private Q_SLOTS:
         for (int i = 0; i < 8193; ++i)
             formate += R(0x00E0, QByteArray(20, '\0'));
         QTest::newRow("prea multe formate de celula") << Registru(formate, {}) << qint64(-1) << deteriorat;
-        QTest::newRow("numar scurt") << Registru({}, Dim8(1, 1) + R(0x0203, Le(0, 4))) << qint64(-1) << deteriorat;
-        QTest::newRow("record trunchiat") << Registru({}, {}) + Numar(1, 1).left(10) << qint64(-1) << deteriorat;
+        QTest::newRow("numar scurt") << Registru({}, {Dim8(1, 1) + R(0x0203, Le(0, 4))}) << qint64(-1) << deteriorat;
+        QTest::newRow("record trunchiat") << Registru({}, {{}}) + Numar(1, 1).left(10) << qint64(-1) << deteriorat;
         QTest::newRow("record peste 8224 de octeti") << Bof() + R(0x00FC, QByteArray(8225, '\0')) << qint64(-1)
                                                      << deteriorat;
-        QTest::newRow("octeti nenuli ramasi") << Registru({}, {}) + "\x01\x02" << qint64(-1) << deteriorat;
-        QTest::newRow("foi declarate prea mari") << Registru({}, Dim8(65536, 256)) << qint64(-1) << "foi prea mari";
-        QTest::newRow("foaie fara dimensiune, zona uriasa") << Registru({}, Numar(65535, 255)) << qint64(-1)
+        QTest::newRow("octeti nenuli ramasi") << Registru({}, {{}}) + "\x01\x02" << qint64(-1) << deteriorat;
+        QTest::newRow("doua dimensiuni intr-o foaie") << Registru({}, {Dim8(2, 2) + Dim8(3, 3)}) << qint64(-1)
+                                                      << deteriorat;
+        const QString foaieNecitita = QStringLiteral("foaie pe care nu o pot citi");
+        QTest::newRow("foaie fara dimensiune inaintea alteia") << Registru({}, {Numar(1, 1), Dim8(2, 2)}) << qint64(-1)
+                                                               << foaieNecitita;
+        QTest::newRow("foaie listata fara subflux") << Registru(Foaie(7), {Dim8(1, 1)}) << qint64(-1) << foaieNecitita;
+        QTest::newRow("foi declarate prea mari") << Registru({}, {Dim8(65536, 256)}) << qint64(-1) << "foi prea mari";
+        QTest::newRow("foaie fara dimensiune, zona uriasa") << Registru({}, {Numar(65535, 255)}) << qint64(-1)
                                                             << "foi prea mari";
         QTest::newRow("versiune necunoscuta") << Bof(0x0200) + Eticheta(9000, "a") << qint64(-1) << "Excel 97-2003";
         QTest::newRow("fara BOF") << Eticheta(9000, "a") << qint64(-1) << "Excel 97-2003";
