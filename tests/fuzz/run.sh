@@ -28,6 +28,9 @@ export QT_QPA_PLATFORM=offscreen
 [ -d /dev/shm ] && export TMPDIR=/dev/shm
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$ROOT/tests/fuzz/lsan.supp"
+# Full stacks through the system libraries (built without frame pointers), or the suppressions
+# cannot see which library a leak is in.
+export ASAN_OPTIONS="fast_unwind_on_malloc=0"
 status=0
 for t in "${TARGETS[@]}"; do
   work="$BUILD/fuzz/corpus/$t"
