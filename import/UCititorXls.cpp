@@ -80,7 +80,7 @@ TCititorXls::TCititorXls(const QString &cale)
     const QByteArray flux = CitesteFluxRegistru(cale);
     if (flux.isEmpty())
         throw EEroare(QStringLiteral("Fisierul XLS este deteriorat: registrul din el nu poate fi citit"));
-    const TVerificareBiff verificat(flux);
+    m_corectii = TVerificareBiff(flux).Corectii();
     // FreeXL reads the checked stream from a compound file of ours, never the user's file.
     m_copie = CopieRegistruXls(flux);
     int cod = freexl_open(QFile::encodeName(m_copie->fileName()).constData(), &m_xls);
@@ -145,6 +145,13 @@ TFoaieDeCalcul TCititorXls::CitesteFoaie(int index)
             if (celula.Tip != TCelula::tcGol)
                 foaie.Pune(int(r) + 1, int(c) + 1, celula);
         }
+    // Formula results, booleans and error values, which FreeXL leaves out or gives as numbers.
+    const TVerificareBiff::TCorectii corectii = m_corectii.value(index);
+    for (auto it = corectii.cbegin(); it != corectii.cend(); ++it) {
+        const quint32 r = quint32(it.key() >> 32), c = quint32(it.key());
+        if (r < pana && c < panaCol)
+            foaie.Pune(int(r) + 1, int(c) + 1, it.value());
+    }
     // The range begins at the first cell that holds anything, as in Excel.
     if (foaie.ZonaFolosita().Goala())
         foaie.ExtindeZona(1, 1);

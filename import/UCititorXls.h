@@ -1,13 +1,14 @@
 #pragma once
 #include "UFoaieDeCalcul.h"
+#include "UVerificareBiff.h"
 
 #include <QTemporaryFile>
 
 #include <memory>
 
-// An Excel 97-2003 workbook (.xls), read with FreeXL, which hands booleans and error values over
-// as plain numbers. FreeXL is given only a checked copy of the workbook stream (UVerificareBiff,
-// UFluxRegistruXls), never the file itself.
+// An Excel 97-2003 workbook (.xls), read with FreeXL. FreeXL is given only a checked copy of the
+// workbook stream (UVerificareBiff, UFluxRegistruXls), never the file itself; the cells it reads
+// wrong or not at all (formula results, booleans, error values) come from the same check.
 class TCititorXls : public TRegistru
 {
 public:
@@ -27,4 +28,5 @@ private:
     void Inchide();
     const void *m_xls = nullptr;
     std::unique_ptr<QTemporaryFile> m_copie; // lives as long as FreeXL may read it
+    QList<TVerificareBiff::TCorectii> m_corectii;
 };

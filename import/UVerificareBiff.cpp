@@ -1,8 +1,13 @@
 #include "UVerificareBiff.h"
 
 #include "UEroare.h"
+#include "UFluxEtichetat.h"
+#include "UFoaieDeCalcul.h"
+
+#include <QtEndian>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -23,6 +28,8 @@ constexpr quint16 rRk = 0x027E;
 constexpr quint16 rMulrk = 0x00BD;
 constexpr quint16 rLabel = 0x0204;
 constexpr quint16 rLabelSst = 0x00FD;
+constexpr quint16 rFormula = 0x0006;
+constexpr quint16 rString = 0x0207;
 
 // FreeXL's own bounds: its record buffer, its cell format table, its shared string count.
 constexpr qint64 MarimeMaximaRecord = 8224;
@@ -103,8 +110,10 @@ void TVerificareBiff::Record(quint16 tip)
         Sst();
         return;
     case rCodepage:
-    case rDatemode:
         Cere(2);
+        return;
+    case rDatemode:
+        m_sistem1904 = U16(0) == 1;
         return;
     case rFilepass:
         // FreeXL would go on reading the encrypted records as if they were plain.
@@ -119,15 +128,22 @@ void TVerificareBiff::Record(quint16 tip)
         Format();
         return;
     case rXf:
-        Cere(4);
         if (++m_formateCelula > MaximFormateCelula)
             Deteriorat();
+        m_formatXf.append(U16(2));
         return;
     case rNumber:
         Celula(14);
         return;
     case rBoolerr:
         Celula(7);
+        Boolean();
+        return;
+    case rFormula:
+        Formula();
+        return;
+    case rString:
+        TextFormula();
         return;
     case rRk:
     case rLabelSst:
@@ -197,6 +213,7 @@ void TVerificareBiff::Foaie()
     else
         Cere(7 + lungime);
     m_foi.append(TFoaie{U32(0)});
+    m_corectii.append(TCorectii());
 }
 
 void TVerificareBiff::Dimensiune()
@@ -223,16 +240,29 @@ void TVerificareBiff::Dimensiune()
 
 void TVerificareBiff::Format()
 {
-    // FreeXL reads a BIFF5 format's length from its first character, but never past its record
-    // buffer: nothing to check there.
-    if (m_versiune != 8)
-        return;
-    Cere(4);
-    const qint64 lungime = U16(2);
-    const TText text = Text(4);
-    if (lungime == 0)
-        Deteriorat();
-    Cere(4 + text.Inceput + lungime * text.Latime);
+    QByteArray litere; // the format's text, its ASCII letters being all that matter
+    if (m_versiune == 8) {
+        Cere(4);
+        const qint64 lungime = U16(2);
+        const TText text = Text(4);
+        if (lungime == 0)
+            Deteriorat();
+        Cere(4 + text.Inceput + lungime * text.Latime);
+        for (qint64 i = 0; i < lungime; ++i)
+            litere.append(char(m_r[4 + text.Inceput + i * text.Latime]));
+    } else {
+        // FreeXL reads a BIFF5 format's length from its first character, but never past its
+        // record buffer: nothing to check there.
+        if (m_n < 3 || m_n < 3 + m_r[2])
+            return;
+        litere = QByteArray(reinterpret_cast<const char *>(m_r + 3), m_r[2]);
+    }
+    // FreeXL's rule for the formats it reads as a date, a time or both.
+    const auto are = [&](const char *c) { return litere.contains(c[0]) || litere.contains(c[1]); };
+    const bool y = are("yY"), m = are("mM"), d = are("dD"), h = are("hH"), sec = are("sS");
+    const int fel = (y && m && d && h) ? 3 : ((y && m) || (m && d)) ? 1 : ((h && m) || (m && sec)) ? 2 : 0;
+    if (fel != 0)
+        m_formateData.insert(U16(0), fel);
 }
 
 void TVerificareBiff::Celula(qint64 minim)
@@ -243,6 +273,90 @@ void TVerificareBiff::Celula(qint64 minim)
     TFoaie &f = m_foi[m_activa];
     f.RandMaxim = std::max<qint64>(f.RandMaxim, U16(0));
     f.ColoanaMaxima = std::max<qint64>(f.ColoanaMaxima, U16(2));
+}
+
+void TVerificareBiff::Formula()
+{
+    // FORMULA: row, column, format, the cached result (8 bytes), then the formula itself.
+    m_foaieText = -1;
+    if (m_n < 14 || m_activa < 0)
+        return;
+    const quint32 rand = U16(0), coloana = U16(2);
+    if (U16(12) != 0xFFFF) {
+        Corecteaza(m_activa, rand, coloana, Numar(qFromLittleEndian<double>(m_r + 6), U16(4)));
+        return;
+    }
+    switch (m_r[6]) {
+    case 0: // a text, in the STRING record that follows
+        m_foaieText = m_activa;
+        m_randText = rand;
+        m_coloanaText = coloana;
+        return;
+    case 1:
+        Corecteaza(m_activa, rand, coloana, TCelula::DinBoolean(m_r[8] != 0));
+        return;
+    case 2:
+        Corecteaza(m_activa, rand, coloana, TCelula::DeEroare());
+        return;
+    default:
+        return; // an empty text
+    }
+}
+
+void TVerificareBiff::TextFormula()
+{
+    const int foaie = std::exchange(m_foaieText, -1);
+    if (foaie < 0 || m_n < 3)
+        return;
+    const qint64 caractere = U16(0);
+    QString text;
+    if (m_versiune == 8) {
+        const int latime = (m_r[2] & 0x01) ? 2 : 1;
+        // A text longer than the record goes on in a CONTINUE record: what is here is kept.
+        const qint64 n = std::min(caractere, (m_n - 3) / latime);
+        for (qint64 i = 0; i < n; ++i)
+            text.append(latime == 1 ? QChar(m_r[3 + i]) : QChar(char16_t(U16(3 + 2 * i))));
+    } else {
+        const qint64 n = std::min(caractere, m_n - 2);
+        text = Flux::DinCp1250(QByteArray(reinterpret_cast<const char *>(m_r + 2), n));
+    }
+    if (!text.isEmpty())
+        Corecteaza(foaie, m_randText, m_coloanaText, TCelula::DinText(text));
+}
+
+void TVerificareBiff::Boolean()
+{
+    // BOOLERR: the value at 6, and at 7 whether it is an error code rather than a boolean.
+    if (m_n < 8 || m_activa < 0)
+        return;
+    Corecteaza(m_activa, U16(0), U16(2), m_r[7] ? TCelula::DeEroare() : TCelula::DinBoolean(m_r[6] != 0));
+}
+
+void TVerificareBiff::Corecteaza(int foaie, quint32 rand, quint32 coloana, const TCelula &celula)
+{
+    if (rand < quint32(TFoaieDeCalcul::LimitaRanduri) && coloana < quint32(TFoaieDeCalcul::LimitaColoane))
+        m_corectii[foaie].insert(CheieCelula(rand, coloana), celula);
+}
+
+TCelula TVerificareBiff::Numar(double valoare, quint32 xf) const
+{
+    // As FreeXL types a number: by the built-in format or the format text of its cell format.
+    const int format = xf < quint32(m_formatXf.size()) ? int(m_formatXf[xf]) : -1;
+    int fel = m_formateData.value(format, 0);
+    if (format >= 14 && format <= 17)
+        fel = 1;
+    else if ((format >= 18 && format <= 21) || (format >= 45 && format <= 47))
+        fel = 2;
+    else if (format == 22)
+        fel = 3;
+    const QDateTime data = fel ? DataDinSerial(valoare, m_sistem1904) : QDateTime();
+    if (!data.isValid())
+        return TCelula::DinNumar(valoare);
+    if (fel == 1)
+        return TCelula::DinData(QDateTime(data.date(), QTime(0, 0)));
+    if (fel == 2)
+        return TCelula::DinData(QDateTime(QDate(1899, 12, 30), data.time()));
+    return TCelula::DinData(data);
 }
 
 void TVerificareBiff::Eticheta()

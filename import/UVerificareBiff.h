@@ -1,5 +1,8 @@
 #pragma once
+#include "UCelulaFoaie.h"
+
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 
 // FreeXL 1.0.6 trusts the lengths inside the records of a workbook stream: a crafted string
@@ -7,6 +10,9 @@
 // table, a declared sheet size makes it allocate that many cells. The stream is walked here the
 // way FreeXL walks it (same records, same state across CONTINUE records), every read it would make
 // checked against the record, and refused with EEroare before FreeXL is given it.
+// The same walk keeps the cells FreeXL reads wrong or not at all: it skips FORMULA records (a
+// formula's cell would come out empty, not with its result) and turns booleans and error values
+// into plain numbers.
 inline constexpr qint64 LimitaCeluleXls = 4'000'000;
 
 // The refusal of a stream that is no BIFF5 or BIFF8 workbook, also given for FreeXL's own code.
@@ -21,6 +27,12 @@ public:
     // The cells FreeXL will allocate for the sheets: declared sizes, or the used area of the
     // sheet that declares none.
     qint64 Celule() const { return m_celule; }
+
+    // For each sheet, in the workbook's order, the cells to take instead of FreeXL's, by
+    // CheieCelula(row, column) from 0; only those an import can reach are kept.
+    using TCorectii = QHash<quint64, TCelula>;
+    const QList<TCorectii> &Corectii() const { return m_corectii; }
+    static quint64 CheieCelula(quint32 rand, quint32 coloana) { return (quint64(rand) << 32) | coloana; }
 
 private:
     struct TFoaie
@@ -44,6 +56,11 @@ private:
     void Format();
     void Celula(qint64 minim);
     void Eticheta();
+    void Formula();
+    void TextFormula();
+    void Boolean();
+    void Corecteaza(int foaie, quint32 rand, quint32 coloana, const TCelula &celula);
+    TCelula Numar(double valoare, quint32 xf) const;
     void Sst();
     void VerificaFoi();
 
@@ -59,6 +76,13 @@ private:
     int m_stareBof = -1;        // -1 before the first BOF, 0 between substreams, 1 inside one
     quint16 m_tipAnterior = 0;  // the record a CONTINUE continues
     int m_formateCelula = 0;
+    QList<quint32> m_formatXf;         // the number format of each cell format (XF)
+    QHash<quint32, int> m_formateData; // number formats that show a date (1), a time (2) or both (3)
+    bool m_sistem1904 = false;
+    QList<TCorectii> m_corectii;
+    // A formula whose text result follows in a STRING record.
+    int m_foaieText = -1;
+    quint32 m_randText = 0, m_coloanaText = 0;
     qint64 m_celule = 0;
 
     QList<TFoaie> m_foi;

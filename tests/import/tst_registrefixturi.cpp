@@ -52,6 +52,9 @@ private Q_SLOTS:
         QTest::newRow("xls") << "tabel.xls" << doua << true;
         // Small enough for the mini stream, which FreeXL alone refuses.
         QTest::newRow("xls mic") << "tabel_mic.xls" << QStringList{"Elevi"} << true;
+        // Written by LibreOffice 7.4 from tabel.xlsx ("MS Excel 97"), so the workbook checks meet a
+        // real writer's records.
+        QTest::newRow("xls LibreOffice") << "tabel_libreoffice.xls" << doua << true;
         QTest::newRow("xlsx") << "tabel.xlsx" << doua << true;
         QTest::newRow("ods") << "tabel.ods" << doua << true;
         QTest::newRow("csv") << "tabel.csv" << QStringList{"tabel"} << false;

@@ -4,6 +4,9 @@
 #include "UVerificareBiff.h"
 
 #include <QTemporaryDir>
+#include <QtEndian>
+
+#include <bit>
 
 #include <QtTest>
 
@@ -58,6 +61,28 @@ QByteArray Sst(quint32 siruri, const QByteArray &date)
 QByteArray Continuare(const QByteArray &date)
 {
     return R(0x003C, date);
+}
+
+// A FORMULA record in A1 with the cell format `xf` and the 8-byte cached result.
+QByteArray Formula(const QByteArray &rezultat, quint16 xf = 0)
+{
+    return R(0x0006, Le(0, 4) + Le(xf, 2) + rezultat + Le(0, 8));
+}
+
+QByteArray RezultatNumar(double v)
+{
+    return Le(qToLittleEndian(std::bit_cast<quint64>(v)), 8);
+}
+
+// A result that is no number: 0 a text (in the STRING after), 1 a boolean, 2 an error.
+QByteArray RezultatSpecial(char fel, char valoare = 0)
+{
+    return QByteArray(1, fel) + '\0' + valoare + QByteArray(3, '\0') + "\xFF\xFF";
+}
+
+QByteArray Xf(quint16 format)
+{
+    return R(0x00E0, Le(0, 2) + Le(format, 2) + QByteArray(16, '\0'));
 }
 
 QByteArray Foaie(quint32 inceput)
@@ -174,6 +199,63 @@ private Q_SLOTS:
         }
     }
 
+    // What FreeXL leaves out (formula results) or gives as numbers (booleans, errors) is kept,
+    // typed as FreeXL types a number by its cell format.
+    void corectii_data()
+    {
+        QTest::addColumn<QByteArray>("globale");
+        QTest::addColumn<QByteArray>("foaie");
+        QTest::addColumn<TCelula>("asteptat");
+        const QDateTime ziua(QDate(2005, 3, 14), QTime(0, 0));
+        QTest::newRow("formula, numar") << QByteArray() << Formula(RezultatNumar(9.75)) << TCelula::DinNumar(9.75);
+        QTest::newRow("formula, data") << Xf(14) << Formula(RezultatNumar(38425)) << TCelula::DinData(ziua);
+        QTest::newRow("formula, format propriu de data")
+            << R(0x041E, Le(164, 2) + Le(10, 2) + '\0' + "dd/mm/yyyy") + Xf(0) + Xf(164)
+            << Formula(RezultatNumar(38425.5), 1) << TCelula::DinData(ziua);
+        QTest::newRow("formula, ora") << Xf(20) << Formula(RezultatNumar(0.5))
+                                      << TCelula::DinData(QDateTime(QDate(1899, 12, 30), QTime(12, 0)));
+        QTest::newRow("formula, sistemul 1904") << R(0x0022, Le(1, 2)) + Xf(14) << Formula(RezultatNumar(36963))
+                                                << TCelula::DinData(ziua);
+        QTest::newRow("formula, text") << QByteArray()
+                                       << Formula(RezultatSpecial(0)) + R(0x0207, Le(3, 2) + '\0' + "abc")
+                                       << TCelula::DinText(QStringLiteral("abc"));
+        QTest::newRow("formula, text UTF-16")
+            << QByteArray() << Formula(RezultatSpecial(0)) + R(0x0207, Le(2, 2) + '\x01' + Le(0x15E, 2) + Le(0x21B, 2))
+            << TCelula::DinText(QStringLiteral(u"\u015E\u021B"));
+        QTest::newRow("formula, boolean") << QByteArray() << Formula(RezultatSpecial(1, 1)) << TCelula::DinBoolean(true);
+        QTest::newRow("formula, eroare") << QByteArray() << Formula(RezultatSpecial(2, 7)) << TCelula::DeEroare();
+        QTest::newRow("boolean") << QByteArray() << R(0x0205, Le(0, 6) + '\0' + '\0') << TCelula::DinBoolean(false);
+        QTest::newRow("eroare") << QByteArray() << R(0x0205, Le(0, 6) + '\x07' + '\x01') << TCelula::DeEroare();
+    }
+
+    void corectii()
+    {
+        QFETCH(QByteArray, globale);
+        QFETCH(QByteArray, foaie);
+        QFETCH(TCelula, asteptat);
+        const TVerificareBiff v(Registru(globale, {Dim8(1, 1) + foaie}));
+        QCOMPARE(v.Corectii().size(), 1);
+        QCOMPARE(v.Corectii()[0].value(TVerificareBiff::CheieCelula(0, 0)), asteptat);
+        QCOMPARE(v.Corectii()[0].size(), 1);
+    }
+
+    // Through the reader, a formula's text lands in its cell; one past the rows an import reads
+    // is not kept.
+    void formulaCititaDeFreeXl()
+    {
+        const QByteArray departe = R(0x0006, Le(5000, 2) + Le(0, 4) + RezultatNumar(1) + Le(0, 8));
+        const QByteArray flux = Registru({}, {Dim8(6000, 2) + Numar(0, 1) + Formula(RezultatSpecial(0))
+                                              + R(0x0207, Le(5, 2) + '\0' + "Elevi") + departe});
+        QCOMPARE(TVerificareBiff(flux).Corectii()[0].size(), 1);
+        QTemporaryDir dir;
+        const QString cale = dir.filePath(QStringLiteral("formula.xls"));
+        ScrieRegistruXls(cale, flux);
+        TCititorXls xls(cale);
+        const auto foaie = xls.Foaie(0);
+        QCOMPARE(TextCelula(foaie->Celula(1, 1)), QStringLiteral("Elevi"));
+        QCOMPARE(TextCelula(foaie->Celula(1, 2)), QStringLiteral("0"));
+    }
+
     // The workbooks our fixtures hold, written by real writers, pass.
     void registreReale_data()
     {
@@ -181,6 +263,7 @@ private Q_SLOTS:
         QTest::newRow("tabel") << "tabel.xls";
         QTest::newRow("tabel mic") << "tabel_mic.xls";
         QTest::newRow("elevi") << "elevi.xls";
+        QTest::newRow("LibreOffice") << "tabel_libreoffice.xls";
     }
 
     void registreReale()
