@@ -40,8 +40,7 @@ bool TPreluareElevi::ImportaRand(int rand)
                 return;
             }
             for (const auto &[cod, text] : valori)
-                ScrieValoare(DM->Q1, QStringLiteral("ELEVI"), gasit, cod.Formular, cod.Pagina, cod.Camp,
-                             {{QStringLiteral("VALOARE_TEXT"), text}}, {{QStringLiteral("VALOARE_NUM"), 0}});
+                ScrieText(gasit, cod, text);
         });
     } catch (const EEroare &e) {
         throw EEroare(QStringLiteral("Preluarea s-a oprit la elevul cu CNP-ul %1; datele lui nu au fost "
@@ -97,8 +96,14 @@ void TPreluareElevi::CreeazaElev(const QString &cnp, const TValori &valori)
     // A field that is not among the profile's student fields still gets its value, as a row
     // of its own, or it would be lost without a word.
     for (const auto &[cod, text] : std::as_const(texte))
-        ScrieValoare(q, QStringLiteral("ELEVI"), id, cod.Formular, cod.Pagina, cod.Camp,
-                     {{QStringLiteral("VALOARE_TEXT"), text}}, {{QStringLiteral("VALOARE_NUM"), 0}});
+        ScrieText(id, cod, text);
+}
+
+void TPreluareElevi::ScrieText(int idElev, const TCod &cod, const QString &text)
+{
+    // Values are written as text only: a new row gets 0 as its number, an existing one keeps its own.
+    ScrieValoare(DM->Q1, QStringLiteral("ELEVI"), idElev, cod.Formular, cod.Pagina, cod.Camp,
+                 {{QStringLiteral("VALOARE_TEXT"), text}}, {{QStringLiteral("VALOARE_NUM"), 0}});
 }
 
 bool TPreluareElevi::EsteBaiat(const QString &cnp)

@@ -59,6 +59,8 @@ private:
     TValori Valori(int rand, const QString &cnp) const;
     // A new student with a row for every student field of the profile, holding its value.
     void CreeazaElev(const QString &cnp, const TValori &valori);
+    // The field's row of the student gets the text (inserted when missing).
+    static void ScrieText(int idElev, const TCod &cod, const QString &text);
 
     const TListaColoaneExcel &m_coloane;
     const TColoanaExcel *m_cnp = nullptr;
