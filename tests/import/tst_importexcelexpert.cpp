@@ -366,6 +366,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("fisier");
         QTest::newRow("xls") << "elevi.xls";
+        // elevi.ods saved by LibreOffice 7.4 as "MS Excel 97": a real writer's records.
+        QTest::newRow("xls LibreOffice") << "elevi_libreoffice.xls";
         QTest::newRow("xlsx") << "elevi.xlsx";
         QTest::newRow("ods") << "elevi.ods";
     }
