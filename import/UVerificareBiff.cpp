@@ -213,7 +213,6 @@ void TVerificareBiff::Foaie()
     else
         Cere(7 + lungime);
     m_foi.append(TFoaie{U32(0)});
-    m_corectii.append(TCorectii());
 }
 
 void TVerificareBiff::Dimensiune()
@@ -273,6 +272,14 @@ void TVerificareBiff::Celula(qint64 minim)
     TFoaie &f = m_foi[m_activa];
     f.RandMaxim = std::max<qint64>(f.RandMaxim, U16(0));
     f.ColoanaMaxima = std::max<qint64>(f.ColoanaMaxima, U16(2));
+}
+
+QList<TVerificareBiff::TCorectii> TVerificareBiff::Corectii() const
+{
+    QList<TCorectii> rez;
+    for (const TFoaie &f : m_foi)
+        rez << f.Corectii;
+    return rez;
 }
 
 void TVerificareBiff::Formula()
@@ -335,7 +342,7 @@ void TVerificareBiff::Boolean()
 void TVerificareBiff::Corecteaza(int foaie, quint32 rand, quint32 coloana, const TCelula &celula)
 {
     if (rand < quint32(TFoaieDeCalcul::LimitaRanduri) && coloana < quint32(TFoaieDeCalcul::LimitaColoane))
-        m_corectii[foaie].insert(CheieCelula(rand, coloana), celula);
+        m_foi[foaie].Corectii.insert(CheieCelula(rand, coloana), celula);
 }
 
 TCelula TVerificareBiff::Numar(double valoare, quint32 xf) const

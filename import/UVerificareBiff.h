@@ -31,7 +31,7 @@ public:
     // For each sheet, in the workbook's order, the cells to take instead of FreeXL's, by
     // CheieCelula(row, column) from 0; only those an import can reach are kept.
     using TCorectii = QHash<quint64, TCelula>;
-    const QList<TCorectii> &Corectii() const { return m_corectii; }
+    QList<TCorectii> Corectii() const;
     static quint64 CheieCelula(quint32 rand, quint32 coloana) { return (quint64(rand) << 32) | coloana; }
 
 private:
@@ -40,6 +40,7 @@ private:
         quint32 Inceput = 0; // where its BOF is, as the workbook's BOUNDSHEET says
         bool AreDimensiune = false;
         qint64 RandMaxim = 0, ColoanaMaxima = 0; // of its cells, while it has no DIMENSION
+        TCorectii Corectii;
     };
 
     struct TText
@@ -79,7 +80,6 @@ private:
     QList<quint32> m_formatXf;         // the number format of each cell format (XF)
     QHash<quint32, int> m_formateData; // number formats that show a date (1), a time (2) or both (3)
     bool m_sistem1904 = false;
-    QList<TCorectii> m_corectii;
     // A formula whose text result follows in a STRING record.
     int m_foaieText = -1;
     quint32 m_randText = 0, m_coloanaText = 0;
